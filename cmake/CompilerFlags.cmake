@@ -1,0 +1,23 @@
+# Flags every target of the project gets.
+
+# The program's narrow strings are code page 936 bytes; the sources stay UTF-8.
+# Clang cannot do this (it only knows UTF-8), so the fuzz build, which has no
+# text of its own, goes without.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP936)
+endif()
+
+add_compile_options(-Wall -Wextra)
+if(TESSAL_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(TESSAL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # No toolchain DLL may be needed next to the program.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()

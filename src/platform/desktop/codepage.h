@@ -1,0 +1,19 @@
+// Conversions at the desktop's edges: the program's texts are code page 936
+// bytes, the real file system and the terminal are UTF-8.
+#pragma once
+
+#include <string>
+
+namespace desktop {
+
+std::string Cp936ToUtf8(const std::string& text);
+std::string Utf8ToCp936(const std::string& text);
+
+// Whether the byte starts a two-byte character in code page 936.
+inline bool IsLeadByte936(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+// The length of the longest prefix of `text` no longer than `limit` bytes
+// that does not split a two-byte character.
+std::size_t CharacterSafePrefix(const std::string& text, std::size_t limit);
+
+}  // namespace desktop

@@ -1,0 +1,109 @@
+// DefWindowProc: what the system does with a message nobody handled.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/desktop/frame_metrics.h"
+#include "platform/desktop/state.h"
+
+using desktop::Current;
+using desktop::Window;
+
+namespace {
+
+LRESULT OnNcCalcSize(Window& w, WPARAM wParam, LPARAM lParam) {
+  RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                      : reinterpret_cast<RECT*>(lParam);
+  *rect = desktop::ClientRectForWindow(*rect, w.style, w.exStyle, Current().captionHeight);
+  return 0;
+}
+
+LRESULT OnWindowPosChanged(Window& w, const WINDOWPOS& pos) {
+  constexpr UINT kNoClientSize = 0x0800;
+  constexpr UINT kNoClientMove = 0x1000;
+  HWND hwnd = w.handle;
+  if (!(pos.flags & kNoClientMove)) {
+    desktop::Send(hwnd, WM_MOVE, 0, MAKELPARAM(w.rect.left + w.client.left, w.rect.top + w.client.top));
+  }
+  Window* again = Current().Find(hwnd);
+  if (again && !(pos.flags & kNoClientSize)) {
+    WPARAM kind = (again->style & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
+                  : (again->style & WS_MINIMIZE) ? SIZE_MINIMIZED
+                                                 : SIZE_RESTORED;
+    desktop::Send(hwnd, WM_SIZE, kind,
+                  MAKELPARAM(again->client.right - again->client.left,
+                             again->client.bottom - again->client.top));
+  }
+  return 0;
+}
+
+LRESULT OnSysCommand(HWND hwnd, WPARAM command) {
+  switch (command & 0xFFF0) {
+    case SC_CLOSE: desktop::Send(hwnd, WM_CLOSE, 0, 0); break;
+    case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
+    case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
+    case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
+    default: break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* w = Current().Require(hwnd);
+  if (!w) return 0;
+  switch (message) {
+    case WM_NCCREATE: {
+      auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w->text = cs->lpszName;
+      return TRUE;
+    }
+    case WM_NCCALCSIZE:
+      return OnNcCalcSize(*w, wParam, lParam);
+    case WM_WINDOWPOSCHANGED:
+      return OnWindowPosChanged(*w, *reinterpret_cast<WINDOWPOS*>(lParam));
+    case WM_SETTEXT:
+      w->text = lParam ? reinterpret_cast<LPCSTR>(lParam) : "";
+      if (!w->parent) desktop::Log("window text: \"" + w->text + "\"");
+      return TRUE;
+    case WM_GETTEXT: {
+      if (wParam == 0) return 0;
+      std::size_t n = std::min<std::size_t>(w->text.size(), wParam - 1);
+      std::memcpy(reinterpret_cast<char*>(lParam), w->text.data(), n);
+      reinterpret_cast<char*>(lParam)[n] = '\0';
+      return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(w->text.size());
+    case WM_PAINT:
+      w->needsPaint = false;  // painting validates
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      return OnSysCommand(hwnd, wParam);
+    case WM_SYSKEYDOWN:
+      if (wParam == VK_F4 && (lParam & (1L << 29))) {
+        desktop::Send(desktop::TopLevelOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(hwnd);
+      return 0;
+    case WM_NCACTIVATE:
+      return TRUE;
+    case WM_SETICON: {
+      HICON& slot = wParam == ICON_SMALL ? w->iconSmall : w->iconBig;
+      HICON old = slot;
+      slot = reinterpret_cast<HICON>(lParam);
+      return reinterpret_cast<LRESULT>(old);
+    }
+    case WM_GETICON:
+      return reinterpret_cast<LRESULT>(wParam == ICON_SMALL ? w->iconSmall : w->iconBig);
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,27 @@
+// The standard frame: how much of a window the system's own frame takes for
+// a given style, and where a window goes when it is maximised.
+#pragma once
+
+#include "platform/desktop/state.h"
+
+namespace desktop {
+
+constexpr int kSizingFrame = 4;    // SM_CXSIZEFRAME at 96 DPI
+constexpr int kPaddedBorder = 4;   // SM_CXPADDEDBORDER
+constexpr int kDialogFrame = 3;    // SM_CXDLGFRAME
+constexpr int kBorder = 1;         // SM_CXBORDER
+constexpr int kClientEdge = 2;     // SM_CXEDGE
+
+// The frame's width on each side (top without the caption).
+int FrameWidth(DWORD style, DWORD exStyle);
+
+// The window rectangle for a client rectangle, as AdjustWindowRectEx gives it.
+RECT WindowRectForClient(RECT client, DWORD style, DWORD exStyle, int captionHeight);
+
+// The client rectangle inside a window rectangle (both in the same coordinates).
+RECT ClientRectForWindow(RECT window, DWORD style, DWORD exStyle, int captionHeight);
+
+// Maximised: the work area enlarged by the frame on every side.
+RECT MaximisedRect(const Window& w);
+
+}  // namespace desktop

@@ -1,0 +1,117 @@
+#include "platform/desktop/headless_host.h"
+
+#include <algorithm>
+
+#include "platform/api/user_functions.h"
+#include "platform/desktop/input.h"
+#include "platform/desktop/state.h"
+
+namespace desktop {
+
+HeadlessHost& HeadlessHost::Wait(DWORD ms) {
+  steps_.push_back({Step::kWait, ms, 0, {}, {}});
+  return *this;
+}
+
+HeadlessHost& HeadlessHost::KeyDown(int virtualKey) {
+  steps_.push_back({Step::kKeyDown, 0, virtualKey, {}, {}});
+  return *this;
+}
+
+HeadlessHost& HeadlessHost::KeyUp(int virtualKey) {
+  steps_.push_back({Step::kKeyUp, 0, virtualKey, {}, {}});
+  return *this;
+}
+
+HeadlessHost& HeadlessHost::Press(int virtualKey) { return KeyDown(virtualKey).KeyUp(virtualKey); }
+
+HeadlessHost& HeadlessHost::PressWithAlt(int virtualKey) {
+  return KeyDown(VK_MENU).Press(virtualKey).KeyUp(VK_MENU);
+}
+
+HeadlessHost& HeadlessHost::Do(std::string what, std::function<void()> action) {
+  steps_.push_back({Step::kAction, 0, 0, std::move(what), std::move(action)});
+  return *this;
+}
+
+HeadlessHost& HeadlessHost::AnswerBox(int result, DWORD afterMs) {
+  queuedAnswers_.push_back({result, afterMs});
+  return *this;
+}
+
+void HeadlessHost::MessageBoxOpened(HWND box) {
+  QueuedAnswer answer{0, 0};
+  if (!queuedAnswers_.empty()) {
+    answer = queuedAnswers_.front();
+    queuedAnswers_.pop_front();
+  }
+  pendingAnswers_.push_back({box, answer.result, now_ + answer.afterMs});
+  std::stable_sort(pendingAnswers_.begin(), pendingAnswers_.end(),
+                   [](const PendingAnswer& a, const PendingAnswer& b) { return a.due < b.due; });
+}
+
+void HeadlessHost::Answer(const PendingAnswer& answer) {
+  if (!IsWindow(answer.box)) return;
+  int result = answer.result != 0 ? answer.result : DefaultMessageBoxButton(answer.box);
+  Log("user: answers the message box with " + MessageBoxButtonName(result));
+  SendMessageA(answer.box, WM_COMMAND, MAKEWPARAM(result, BN_CLICKED), 0);
+}
+
+void HeadlessHost::RunStep(Step& step) {
+  switch (step.kind) {
+    case Step::kWait:
+      waiting_ = true;
+      waitUntil_ = now_ + step.ms;
+      break;
+    case Step::kKeyDown:
+      held_.insert(step.key);
+      InjectKey(step.key, true);
+      break;
+    case Step::kKeyUp:
+      held_.erase(step.key);
+      InjectKey(step.key, false);
+      break;
+    case Step::kAction:
+      if (!step.what.empty()) Log("user: " + step.what);
+      step.action();
+      break;
+  }
+}
+
+bool HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
+  for (;;) {
+    // The next moment at which the user does something.
+    std::optional<DWORD> next;
+    if (!pendingAnswers_.empty()) next = pendingAnswers_.front().due;
+    if (waiting_) {
+      next = next ? std::min(*next, waitUntil_) : waitUntil_;
+    } else if (!steps_.empty()) {
+      next = now_;
+    }
+    if (!next) return false;  // the script is used up: the run ends
+
+    if (deadline && *deadline < *next) {
+      now_ = std::max(now_, *deadline);  // a timer falls due first
+      return true;
+    }
+    now_ = std::max(now_, *next);
+
+    if (!pendingAnswers_.empty() && pendingAnswers_.front().due <= now_) {
+      PendingAnswer answer = pendingAnswers_.front();
+      pendingAnswers_.pop_front();
+      Answer(answer);
+      return true;
+    }
+    if (waiting_) {
+      if (now_ < waitUntil_) continue;
+      waiting_ = false;
+    }
+    if (steps_.empty()) continue;
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    RunStep(step);
+    if (step.kind != Step::kWait) return true;
+  }
+}
+
+}  // namespace desktop

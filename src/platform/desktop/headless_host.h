@@ -1,0 +1,71 @@
+// The headless host: a virtual clock that only moves when the script says
+// so, and a scripted user who presses keys, waits and answers message boxes.
+// The script runs whenever the program waits for input; when it is used up,
+// the run ends (the thread receives WM_QUIT).
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "platform/desktop/host.h"
+
+namespace desktop {
+
+class HeadlessHost : public Host {
+ public:
+  // Script steps, run in order.
+  HeadlessHost& Wait(DWORD ms);
+  HeadlessHost& KeyDown(int virtualKey);
+  HeadlessHost& KeyUp(int virtualKey);
+  HeadlessHost& Press(int virtualKey);             // down and up
+  HeadlessHost& PressWithAlt(int virtualKey);      // Alt held around the key
+  HeadlessHost& Do(std::string what, std::function<void()> action);
+
+  // Message boxes are answered in the order they open: each takes the next
+  // queued answer, given `afterMs` after it opened. A box with no queued
+  // answer is answered at once with its default button.
+  HeadlessHost& AnswerBox(int result, DWORD afterMs = 0);
+
+  // Moves the clock directly, for tests that pump messages themselves.
+  void Advance(DWORD ms) { now_ += ms; }
+
+  bool scriptDone() const { return steps_.empty(); }
+
+  DWORD Now() const override { return now_; }
+  bool WaitForInput(std::optional<DWORD> deadline) override;
+  void MessageBoxOpened(HWND box) override;
+  bool IsKeyDown(int virtualKey) const override { return held_.count(virtualKey) != 0; }
+
+ private:
+  struct Step {
+    enum Kind { kWait, kKeyDown, kKeyUp, kAction } kind;
+    DWORD ms = 0;
+    int key = 0;
+    std::string what;
+    std::function<void()> action;
+  };
+  struct PendingAnswer {
+    HWND box;
+    int result;  // 0: the box's default button
+    DWORD due;
+  };
+  struct QueuedAnswer {
+    int result;
+    DWORD afterMs;
+  };
+
+  void RunStep(Step& step);
+  void Answer(const PendingAnswer& answer);
+
+  DWORD now_ = 0;
+  std::deque<Step> steps_;
+  bool waiting_ = false;
+  DWORD waitUntil_ = 0;
+  std::deque<QueuedAnswer> queuedAnswers_;
+  std::deque<PendingAnswer> pendingAnswers_;
+  std::set<int> held_;
+};
+
+}  // namespace desktop

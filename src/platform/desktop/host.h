@@ -1,0 +1,33 @@
+// The host seam: what the portable desktop asks of whatever shows it. The
+// headless host (tests, tessal-sim) answers from a virtual clock and a
+// scripted user; a display host answers from the real clock and real input.
+#pragma once
+
+#include <optional>
+
+#include "platform/api/win_types.h"
+
+namespace desktop {
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Milliseconds on the host's clock (GetTickCount).
+  virtual DWORD Now() const = 0;
+
+  // Called when the thread's queue is empty. `deadline` is the clock value at
+  // which the next timer falls due, if any. The host returns once something
+  // may have changed (input arrived, a box was answered, the deadline passed);
+  // it returns false when no input will ever come again, which ends the run.
+  virtual bool WaitForInput(std::optional<DWORD> deadline) = 0;
+
+  // A message box window has opened; the host arranges for the user to
+  // answer it (by sending it WM_COMMAND with a button id).
+  virtual void MessageBoxOpened(HWND box) = 0;
+
+  // Whether the key is held down right now (GetAsyncKeyState).
+  virtual bool IsKeyDown(int virtualKey) const = 0;
+};
+
+}  // namespace desktop

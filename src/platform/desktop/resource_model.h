@@ -1,0 +1,71 @@
+// The program's resources as data: what a Windows build compiles from its
+// .rc file, the portable desktop reads from these tables. Texts are the
+// program's own code page 936 bytes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/api/win_types.h"
+
+namespace desktop {
+
+struct DialogItemResource {
+  std::string className;  // "Static", "Button", or a registered class
+  std::string text;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  short x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+  int id = -1;
+};
+
+struct DialogResource {
+  WORD id = 0;
+  bool extended = false;  // DIALOGEX
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  short x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+  std::string caption;
+  std::string fontName;
+  WORD pointSize = 0;
+  std::vector<DialogItemResource> items;
+};
+
+struct MenuItemResource {
+  UINT id = 0;  // 0 for a separator or a pop-up
+  std::string text;
+  UINT flags = 0;  // MF_* state flags as the template gives them
+  std::vector<MenuItemResource> children;  // a pop-up's items
+  bool popup = false;
+  bool separator = false;
+};
+
+struct MenuResource {
+  WORD id = 0;
+  std::vector<MenuItemResource> items;
+};
+
+struct StringResource {
+  UINT id = 0;
+  std::string text;
+};
+
+// A picture resource kept as a file next to the sources (the artwork).
+struct FileResource {
+  WORD id = 0;
+  std::string path;  // relative to res/
+};
+
+struct ResourceSet {
+  std::vector<DialogResource> dialogs;
+  std::vector<MenuResource> menus;
+  std::vector<StringResource> strings;
+  std::vector<FileResource> icons;
+  std::vector<FileResource> bitmaps;
+
+  const DialogResource* FindDialog(WORD id) const;
+  const MenuResource* FindMenu(WORD id) const;
+  const StringResource* FindString(UINT id) const;
+};
+
+}  // namespace desktop

@@ -1,0 +1,75 @@
+// A run of the portable desktop: its screen, its root folder, the program
+// file it pretends to run, its resources and its host. Tests and the
+// program's entry point create one; the Windows API calls work on the
+// current one.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/desktop/host.h"
+#include "platform/desktop/resource_model.h"
+#include "platform/desktop/state.h"
+
+namespace desktop {
+
+class FileSystem;
+
+struct SessionOptions {
+  // Real folder that holds drive C: (as "c/") and any other run data. Empty:
+  // a fresh temporary folder, removed when the session ends.
+  std::string rootFolder;
+  // The program file as the program sees it (GetModuleFileNameA).
+  std::string programPath = "C:\\Games\\Tessal\\Tessal.exe";
+  const ResourceSet* resources = nullptr;
+  int screenWidth = 1920;
+  int screenHeight = 1080;
+  RECT workArea{0, 0, 1920, 1040};
+  // The host that shows the desktop; null: a headless host with an empty
+  // script, owned by the session.
+  std::unique_ptr<Host> host;
+  // Receives each transcript line as UTF-8 as it happens (optional).
+  std::function<void(const std::string&)> transcriptSink;
+};
+
+class Session {
+ public:
+  explicit Session(SessionOptions options = {});
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  static Session& Current();
+  static bool Exists();
+
+  State& state() { return state_; }
+  Host& host() { return *host_; }
+  FileSystem& files() { return *files_; }
+  const std::string& rootFolder() const { return root_; }
+
+  // The real path for a Windows path (drive letters mapped as Wine does).
+  std::string RealPath(const std::string& windowsPath) const;
+
+  // Transcript lines in UTF-8, oldest first.
+  const std::vector<std::string>& transcript() const { return transcript_; }
+  void Log(const std::string& cp936Line);
+
+  const std::vector<MessageBoxRecord>& boxes() const { return state_.boxes; }
+
+  // Changes the screen as a display change would.
+  void SetScreen(int width, int height, RECT workArea);
+
+ private:
+  State state_;
+  std::unique_ptr<Host> host_;
+  std::unique_ptr<FileSystem> files_;
+  std::string root_;
+  bool ownsRoot_ = false;
+  std::vector<std::string> transcript_;
+  std::function<void(const std::string&)> sink_;
+  Session* previous_ = nullptr;
+};
+
+}  // namespace desktop

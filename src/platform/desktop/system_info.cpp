@@ -1,0 +1,84 @@
+// System metrics, the work area, string and icon resources, and the common
+// controls' initialisation.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/api/commctrl_functions.h"
+#include "platform/desktop/frame_metrics.h"
+#include "platform/desktop/state.h"
+
+using desktop::Current;
+
+int WINAPI GetSystemMetrics(int index) {
+  const desktop::State& s = Current();
+  switch (index) {
+    case SM_CXSCREEN: return s.screenWidth;
+    case SM_CYSCREEN: return s.screenHeight;
+    case SM_CYCAPTION: return s.captionHeight;
+    case SM_CXFRAME:
+    case SM_CYFRAME: return desktop::kSizingFrame;
+    case SM_CXPADDEDBORDER: return desktop::kPaddedBorder;
+    case SM_CXICON:
+    case SM_CYICON: return 32;
+    case SM_CXSMICON:
+    case SM_CYSMICON: return 16;
+    default: return 0;
+  }
+}
+
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT, PVOID data, UINT) {
+  if (action == SPI_GETWORKAREA && data) {
+    *static_cast<RECT*>(data) = Current().workArea;
+    return TRUE;
+  }
+  desktop::SetError(ERROR_INVALID_PARAMETER);
+  return FALSE;
+}
+
+int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int size) {
+  const desktop::ResourceSet* resources = Current().resources;
+  const desktop::StringResource* found = resources ? resources->FindString(id) : nullptr;
+  if (size <= 0 || !buffer) return 0;
+  buffer[0] = '\0';
+  if (!found) {
+    desktop::SetError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    return 0;
+  }
+  std::size_t n = std::min<std::size_t>(found->text.size(), static_cast<std::size_t>(size - 1));
+  std::memcpy(buffer, found->text.data(), n);
+  buffer[n] = '\0';
+  return static_cast<int>(n);
+}
+
+namespace {
+
+HICON IconFor(ULONG_PTR id) {
+  const desktop::ResourceSet* resources = Current().resources;
+  if (resources && id <= 0xFFFF) {
+    for (const desktop::FileResource& icon : resources->icons) {
+      if (icon.id == id) return reinterpret_cast<HICON>(0x7F0000 + id * 4);
+    }
+  }
+  desktop::SetError(ERROR_RESOURCE_NAME_NOT_FOUND);
+  return nullptr;
+}
+
+}  // namespace
+
+// Icons loaded from resources are shared by the system and never need
+// destroying; the handle names the resource.
+HICON WINAPI LoadIconA(HINSTANCE, LPCSTR name) {
+  return IS_INTRESOURCE(name) ? IconFor(reinterpret_cast<ULONG_PTR>(name)) : nullptr;
+}
+
+HICON WINAPI LoadIconW(HINSTANCE, LPCWSTR name) {
+  return IS_INTRESOURCE(name) ? IconFor(reinterpret_cast<ULONG_PTR>(name)) : nullptr;
+}
+
+BOOL WINAPI DestroyIcon(HICON) { return TRUE; }
+
+BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+  if (!init || init->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;
+  Current().commonControlsReady = true;
+  return TRUE;
+}

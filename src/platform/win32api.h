@@ -1,0 +1,22 @@
+// The Windows API subset the program uses. On Windows this is the
+// toolchain's own headers; elsewhere it is our declarations, implemented by
+// the portable desktop (platform/desktop).
+#pragma once
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <windowsx.h>
+#include <commctrl.h>
+#else
+#include "platform/api/win_types.h"
+#include "platform/api/user_constants.h"
+#include "platform/api/user_functions.h"
+#include "platform/api/kernel_functions.h"
+#include "platform/api/commctrl_functions.h"
+#endif
