@@ -17,6 +17,7 @@ struct DialogItemResource {
   DWORD exStyle = 0;
   short x = 0, y = 0, cx = 0, cy = 0;  // dialog units
   int id = -1;
+  WORD imageId = 0;  // the icon of an SS_ICON static
 };
 
 struct DialogResource {

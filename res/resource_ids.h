@@ -1,0 +1,83 @@
+// Resource ids of the program: dialogs, menu, strings, icon, bitmaps and
+// the controls and commands they carry. Plain #defines, so that the
+// Windows resource compiler reads this file too.
+#pragma once
+
+// Dialogs
+#define IDD_ABOUTBOX 100
+#define IDD_TESSAL_DIALOG 102
+#define IDD_GAME_DIALOG 130
+
+// Strings
+#define IDS_ABOUTBOX 101
+
+// Icon
+#define IDR_MAINFRAME 128
+
+// Menu: the game window's settings pop-up
+#define IDR_SETTINGS_MENU 147
+#define ID_SETTINGS_FULLSCREEN 32780
+#define ID_SETTINGS_AUTOSTART 32781
+#define ID_SETTINGS_CLEARCACHE 32782
+#define ID_SETTINGS_REFRESH 32783
+
+// Launcher bitmaps
+#define IDB_LAUNCHER_BACKGROUND 133
+#define IDB_CLOSE_NORMAL 145
+#define IDB_CLOSE_HOVER 146
+#define IDB_CLOSE_PRESSED 147
+#define IDB_PAY_HOVER 173
+#define IDB_PAY_NORMAL 174
+#define IDB_SERVICE_HOVER 175
+#define IDB_SERVICE_NORMAL 176
+#define IDB_OFFICIAL_HOVER 177
+#define IDB_OFFICIAL_NORMAL 178
+#define IDB_FORUM_HOVER 179
+#define IDB_FORUM_NORMAL 180
+#define IDB_LOGO 181
+#define IDB_MINIMIZE_NORMAL 182
+#define IDB_MINIMIZE_HOVER 183
+#define IDB_MINIMIZE_PRESSED 184
+
+// Skinned frame pieces
+#define IDB_FRAME_BOTTOM_LEFT 137
+#define IDB_FRAME_BOTTOM 138
+#define IDB_FRAME_BOTTOM_RIGHT 139
+#define IDB_FRAME_LEFT 140
+#define IDB_FRAME_RIGHT 141
+#define IDB_CAPTION_LEFT 142
+#define IDB_CAPTION_MIDDLE 143
+#define IDB_CAPTION_RIGHT 144
+
+// Caption buttons (normal, hover)
+#define IDB_CAPTION_CLOSE 148
+#define IDB_CAPTION_CLOSE_HOVER 149
+#define IDB_CAPTION_MINIMIZE 151
+#define IDB_CAPTION_MINIMIZE_HOVER 152
+#define IDB_CAPTION_MAXIMIZE 154
+#define IDB_CAPTION_MAXIMIZE_HOVER 155
+#define IDB_CAPTION_TRAY 157
+#define IDB_CAPTION_TRAY_HOVER 158
+#define IDB_CAPTION_RESTORE 160
+#define IDB_CAPTION_RESTORE_HOVER 161
+#define IDB_CAPTION_FORUM 163
+#define IDB_CAPTION_FORUM_HOVER 164
+#define IDB_CAPTION_SERVICE 165
+#define IDB_CAPTION_SERVICE_HOVER 166
+#define IDB_CAPTION_OFFICIAL 167
+#define IDB_CAPTION_OFFICIAL_HOVER 168
+#define IDB_CAPTION_SETTINGS 169
+#define IDB_CAPTION_SETTINGS_HOVER 170
+#define IDB_CAPTION_PAY 171
+#define IDB_CAPTION_PAY_HOVER 172
+
+// Launcher controls
+#define IDC_CLOSE_BUTTON 1000
+#define IDC_OFFICIAL_BUTTON 1001
+#define IDC_FORUM_BUTTON 1002
+#define IDC_SERVICE_BUTTON 1003
+#define IDC_PAY_BUTTON 1004
+#define IDC_LOGO_BUTTON 1005
+#define IDC_MINIMIZE_BUTTON 1006
+
+#define IDC_STATIC (-1)

@@ -1,0 +1,11 @@
+// The framework, all of it: what the program's classes include.
+#pragma once
+
+#include "fw/app.h"
+#include "fw/cmd_target.h"
+#include "fw/dialog.h"
+#include "fw/file.h"
+#include "fw/message_map.h"
+#include "fw/string.h"
+#include "fw/types.h"
+#include "fw/wnd.h"

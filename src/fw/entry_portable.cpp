@@ -1,0 +1,87 @@
+// The program's entry point on the portable desktop: sets up a headless run
+// (its root folder, the program file it runs as, the scripted user), runs
+// the application, and prints the run's transcript as it happens.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "fw/app.h"
+#include "platform/desktop/headless_host.h"
+#include "platform/desktop/script.h"
+#include "platform/desktop/session.h"
+
+// The program's resources, compiled from res/.
+const desktop::ResourceSet& AfxProgramResources();
+
+namespace {
+
+const char kUsage[] =
+    "usage: %s [--root DIR] [--program WINDOWS-PATH] [--script STEPS] [--quiet]\n"
+    "Runs the program headless on the portable desktop and prints what happens.\n"
+    "  --root DIR        folder that holds drive C: (default: a fresh temporary folder)\n"
+    "  --program PATH    the program file as the program sees it (default: this file,\n"
+    "                    as Z:\\... the way Wine maps the real root)\n"
+    "  --script STEPS    the user's actions, e.g. \"wait 1500; key alt+f4\"\n"
+    "                    (wait MS, key NAME, key alt+NAME, answer ok|cancel|yes|no [after MS])\n"
+    "  --quiet           print nothing but errors\n";
+
+// This file as a Windows path on drive Z:.
+std::string OwnPathOnDriveZ() {
+  char buffer[PATH_MAX] = {};
+  ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  std::string path = n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : "/tessal";
+  for (char& c : path) if (c == '/') c = '\\';
+  return "Z:" + path;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  desktop::SessionOptions options;
+  options.programPath = OwnPathOnDriveZ();
+  std::string script;
+  bool quiet = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (arg == "--help" || arg == "-h") {
+      std::printf(kUsage, argv[0]);
+      return 0;
+    } else if (arg == "--root" && hasValue) {
+      options.rootFolder = argv[++i];
+    } else if (arg == "--program" && hasValue) {
+      options.programPath = argv[++i];
+    } else if (arg == "--script" && hasValue) {
+      script = argv[++i];
+    } else if (arg == "--quiet") {
+      quiet = true;
+    } else {
+      std::fprintf(stderr, "%s: unknown or incomplete option \"%s\"\n", argv[0], arg.c_str());
+      std::fprintf(stderr, kUsage, argv[0]);
+      return 2;
+    }
+  }
+
+  auto host = std::make_unique<desktop::HeadlessHost>();
+  std::string error;
+  if (!desktop::ParseScript(script, *host, &error)) {
+    std::fprintf(stderr, "%s: --script: %s\n", argv[0], error.c_str());
+    return 2;
+  }
+  desktop::HeadlessHost* user = host.get();
+  options.host = std::move(host);
+  options.resources = &AfxProgramResources();
+  if (!quiet) {
+    options.transcriptSink = [user](const std::string& line) {
+      std::printf("[%6u ms] %s\n", static_cast<unsigned>(user->Now()), line.c_str());
+      std::fflush(stdout);
+    };
+  }
+  desktop::Session session(std::move(options));
+  int code = AfxWinMain(::GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT);
+  if (!quiet) std::printf("[%6u ms] the program ended with code %d\n", static_cast<unsigned>(user->Now()), code);
+  return code;
+}

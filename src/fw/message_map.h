@@ -1,0 +1,117 @@
+// Message maps: a static table per class that routes window messages and
+// command ids to member handlers, falling back to the base class's table.
+//
+//   BEGIN_MESSAGE_MAP(CMyDlg, CDialog)
+//     ON_WM_TIMER()
+//     ON_COMMAND(1000, &CMyDlg::OnClose)
+//   END_MESSAGE_MAP()
+//
+// Each entry carries a small function that casts the target to the class
+// and calls the handler with the message's parameters unpacked.
+#pragma once
+
+#include "platform/win32api.h"
+
+class CCmdTarget;
+
+using AFX_PMSG_INVOKE = LRESULT (*)(CCmdTarget* target, WPARAM wParam, LPARAM lParam);
+
+struct AFX_MSGMAP_ENTRY {
+  UINT nMessage;  // the window message, or WM_COMMAND for commands
+  UINT nCode;     // the notification code of a command
+  UINT nID;       // first command id
+  UINT nLastID;   // last command id (equal to nID for one command)
+  AFX_PMSG_INVOKE pfn;
+};
+
+struct AFX_MSGMAP {
+  const AFX_MSGMAP* (*pfnGetBaseMap)();
+  const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+#define CN_COMMAND 0
+
+#define DECLARE_MESSAGE_MAP()                  \
+ protected:                                    \
+  static const AFX_MSGMAP* GetThisMessageMap(); \
+  const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
+  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
+    using TheBaseClass = baseClass;                                                 \
+    static const AFX_MSGMAP_ENTRY messageEntries[] = {
+
+#define END_MESSAGE_MAP()                                                            \
+  {0, 0, 0, 0, nullptr}                                                              \
+  }                                                                                  \
+  ;                                                                                  \
+  static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &messageEntries[0]}; \
+  return &messageMap;                                                                \
+  }
+
+#define AFX_TARGET(t) static_cast<ThisClass*>(t)
+
+// Commands (menu items, buttons, accelerators).
+#define ON_COMMAND(id, memberFxn)                                              \
+  {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id),       \
+   [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {                              \
+     (AFX_TARGET(t)->*(memberFxn))();                                          \
+     return 0;                                                                 \
+   }},
+#define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
+
+// Any message, with the raw parameters: LRESULT OnMessage(WPARAM, LPARAM).
+#define ON_MESSAGE(message, memberFxn)                                                   \
+  {static_cast<UINT>(message), 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT { \
+     return (AFX_TARGET(t)->*(memberFxn))(w, l);                                        \
+   }},
+
+// Window messages with unpacked parameters, named after their handlers.
+#define ON_WM_TIMER()                                                            \
+  {WM_TIMER, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {           \
+     AFX_TARGET(t)->OnTimer(static_cast<UINT_PTR>(w));                           \
+     return 0;                                                                   \
+   }},
+#define ON_WM_PAINT()                                                            \
+  {WM_PAINT, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {             \
+     AFX_TARGET(t)->OnPaint();                                                   \
+     return 0;                                                                   \
+   }},
+#define ON_WM_CLOSE()                                                            \
+  {WM_CLOSE, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {             \
+     AFX_TARGET(t)->OnClose();                                                   \
+     return 0;                                                                   \
+   }},
+#define ON_WM_DESTROY()                                                          \
+  {WM_DESTROY, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {           \
+     AFX_TARGET(t)->OnDestroy();                                                 \
+     return 0;                                                                   \
+   }},
+#define ON_WM_SYSCOMMAND()                                                       \
+  {WM_SYSCOMMAND, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {    \
+     AFX_TARGET(t)->OnSysCommand(static_cast<UINT>(w), l);                       \
+     return 0;                                                                   \
+   }},
+#define ON_WM_QUERYDRAGICON()                                                    \
+  {WM_QUERYDRAGICON, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {     \
+     return reinterpret_cast<LRESULT>(AFX_TARGET(t)->OnQueryDragIcon());         \
+   }},
+#define ON_WM_LBUTTONDOWN()                                                      \
+  {WM_LBUTTONDOWN, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {   \
+     AFX_TARGET(t)->OnLButtonDown(static_cast<UINT>(w),                          \
+                                  CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));     \
+     return 0;                                                                   \
+   }},
+#define ON_WM_SIZE()                                                             \
+  {WM_SIZE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {          \
+     AFX_TARGET(t)->OnSize(static_cast<UINT>(w), LOWORD(l), HIWORD(l));          \
+     return 0;                                                                   \
+   }},
+#define ON_WM_ACTIVATE()                                                         \
+  {WM_ACTIVATE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {      \
+     AFX_TARGET(t)->OnActivate(LOWORD(w), CWnd::FromHandle(reinterpret_cast<HWND>(l)), \
+                               HIWORD(w));                                       \
+     return 0;                                                                   \
+   }},

@@ -1,0 +1,23 @@
+// The scripted user written as text, for command lines and scenario files:
+// steps separated by ';' or new lines.
+//
+//   wait 1500            let 1.5 s of virtual time pass
+//   key enter            press and release a key (enter, esc, tab, space,
+//   key alt+f4           f1-f12, a-z, 0-9; "alt+" holds Alt around it)
+//   answer ok            answer the next message box (ok, cancel, yes, no)
+//   answer no after 3000 ... 3 s after it opens
+#pragma once
+
+#include <string>
+
+#include "platform/desktop/headless_host.h"
+
+namespace desktop {
+
+// Adds the steps to `host`; false with a message when a step is not understood.
+bool ParseScript(const std::string& text, HeadlessHost& host, std::string* error);
+
+// The virtual key for a key name, or 0.
+int VirtualKeyForName(const std::string& name);
+
+}  // namespace desktop
