@@ -85,6 +85,8 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
     w->style &= ~static_cast<DWORD>(WS_DISABLED);
     desktop::Send(hwnd, WM_ENABLE, TRUE, 0);
   } else if (!enable && !wasDisabled) {
+    desktop::Send(hwnd, WM_CANCELMODE, 0, 0);
+    if (!(w = s.Find(hwnd))) return FALSE;
     w->style |= WS_DISABLED;
     if (s.focus == hwnd || IsChild(hwnd, s.focus)) SetFocus(nullptr);
     desktop::Send(hwnd, WM_ENABLE, FALSE, 0);

@@ -156,10 +156,19 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     pos.flags |= kNoClientMove;
   }
   if ((pos.flags & (SWP_FRAMECHANGED)) && !(pos.flags & SWP_NOSIZE)) pos.flags &= ~kNoClientSize;
+
+  // A top-level window being shown is activated and has its frame and
+  // background drawn before it hears that its position changed.
+  if (!w->parent && shown) {
+    if (!(flags & SWP_NOACTIVATE)) desktop::ActivateWindow(hwnd);
+    if (!(w = s.Find(hwnd))) return FALSE;
+    desktop::Send(hwnd, WM_NCPAINT, 1, 0);
+    desktop::Send(hwnd, WM_ERASEBKGND, 0, 0);
+    if (!(w = s.Find(hwnd))) return FALSE;
+  }
   desktop::Send(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   if (!(w = s.Find(hwnd))) return TRUE;
 
-  if (!w->parent && shown && !(flags & SWP_NOACTIVATE)) desktop::ActivateWindow(hwnd);
   if (hidden && s.active == hwnd) {
     s.active = nullptr;
     if (w->owner && IsWindowVisible(w->owner)) desktop::ActivateWindow(w->owner);
@@ -234,13 +243,13 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command) {
   }
   if (!wasVisible) desktop::Send(hwnd, WM_SHOWWINDOW, TRUE, 0);
   if (!(w = s.Find(hwnd))) return wasVisible;
-  UINT flags = swp | SWP_SHOWWINDOW;
+  UINT flags = SWP_NOZORDER | SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE);
   if (changeRect) flags |= SWP_FRAMECHANGED;
   else flags |= SWP_NOMOVE | SWP_NOSIZE;
   SetWindowPos(hwnd, nullptr, target.left, target.top, target.right - target.left,
                target.bottom - target.top, flags);
   if (!s.Find(hwnd)) return wasVisible;
-  if (activate && (command != SW_MINIMIZE)) {
+  if (activate && s.active != hwnd) {
     desktop::ActivateWindow(hwnd);
   } else if ((command == SW_MINIMIZE || command == SW_SHOWMINNOACTIVE) && s.active == hwnd) {
     s.active = nullptr;

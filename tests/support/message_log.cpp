@@ -1,0 +1,52 @@
+#include "tests/support/message_log.h"
+
+#include <cstdio>
+
+std::vector<LoggedMessage>& MessageLog::Entries() {
+  static std::vector<LoggedMessage> entries;
+  return entries;
+}
+
+std::vector<UINT> MessageLog::For(HWND hwnd) {
+  std::vector<UINT> messages;
+  for (const LoggedMessage& m : Entries()) {
+    if (!hwnd || m.hwnd == hwnd) messages.push_back(m.message);
+  }
+  return messages;
+}
+
+LRESULT CALLBACK RecordingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageLog::Entries().push_back({hwnd, message, wParam, lParam});
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+std::string MessageName(UINT message) {
+  switch (message) {
+#define NAME(m) \
+  case m: return #m;
+    NAME(WM_CREATE) NAME(WM_DESTROY) NAME(WM_MOVE) NAME(WM_SIZE) NAME(WM_ACTIVATE)
+    NAME(WM_SETFOCUS) NAME(WM_KILLFOCUS) NAME(WM_ENABLE) NAME(WM_SETTEXT) NAME(WM_PAINT)
+    NAME(WM_CLOSE) NAME(WM_ERASEBKGND) NAME(WM_SHOWWINDOW) NAME(WM_ACTIVATEAPP)
+    NAME(WM_GETMINMAXINFO) NAME(WM_SETFONT) NAME(WM_WINDOWPOSCHANGING)
+    NAME(WM_WINDOWPOSCHANGED) NAME(WM_NCCREATE) NAME(WM_NCDESTROY) NAME(WM_NCCALCSIZE)
+    NAME(WM_NCACTIVATE) NAME(WM_KEYDOWN) NAME(WM_KEYUP) NAME(WM_CHAR) NAME(WM_SYSKEYDOWN)
+    NAME(WM_SYSKEYUP) NAME(WM_INITDIALOG) NAME(WM_COMMAND) NAME(WM_SYSCOMMAND) NAME(WM_TIMER)
+    NAME(WM_NULL) NAME(WM_USER) NAME(WM_CANCELMODE) NAME(WM_NCPAINT)
+#undef NAME
+    default: {
+      char buffer[16];
+      std::snprintf(buffer, sizeof buffer, "0x%04X", message);
+      return buffer;
+    }
+  }
+}
+
+::testing::AssertionResult SameSequence(const std::vector<UINT>& expected,
+                                        const std::vector<UINT>& actual) {
+  if (expected == actual) return ::testing::AssertionSuccess();
+  std::string text = "\n  expected:";
+  for (UINT m : expected) text += " " + MessageName(m);
+  text += "\n  actual:  ";
+  for (UINT m : actual) text += " " + MessageName(m);
+  return ::testing::AssertionFailure() << text;
+}

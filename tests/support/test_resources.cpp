@@ -1,0 +1,31 @@
+#include "platform/desktop/resource_model.h"
+#include "tests/support/platform_test.h"
+
+namespace {
+
+desktop::DialogResource PlainDialog(WORD id, DWORD extraStyle) {
+  return desktop::DialogResource{
+      id, true, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | extraStyle, 0, 10, 10, 200, 100,
+      "Test dialog", "MS Shell Dlg", 8,
+      {
+          {"Static", "text", WS_CHILD | WS_VISIBLE, 0, 10, 10, 100, 8, -1, 0},
+          {"Button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 40, 70, 50, 14,
+           IDOK, 0},
+          {"Button", "Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 100, 70, 50, 14, IDCANCEL, 0},
+      }};
+}
+
+}  // namespace
+
+const desktop::ResourceSet& TestResources() {
+  static const desktop::ResourceSet resources = [] {
+    desktop::ResourceSet r;
+    r.dialogs.push_back(PlainDialog(IDD_TEST_PLAIN, WS_VISIBLE));
+    r.dialogs.push_back(PlainDialog(IDD_TEST_HIDDEN, 0));
+    desktop::DialogResource bare = PlainDialog(IDD_TEST_NO_BUTTONS, WS_VISIBLE);
+    bare.items.resize(1);
+    r.dialogs.push_back(bare);
+    return r;
+  }();
+  return resources;
+}
