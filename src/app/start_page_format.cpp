@@ -23,7 +23,7 @@ Record Decode(Source& source) {
   std::uint32_t got = source.Read(buffer.data(), n);
   if (got > n) got = n;
   std::string_view bytes(buffer.data(), got);
-  return Record{true, std::string(bytes.substr(0, bytes.find('\0')))};
+  return Record{true, std::string(bytes.substr(0, bytes.find('\0'))), position};
 }
 
 bool IsValidAddress(std::string_view address) {

@@ -30,6 +30,7 @@ class Source {
 struct Record {
   bool configured = false;  // false: no record (the arithmetic gives 260 or more)
   std::string address;      // up to its first NUL byte
+  std::uint32_t position = 0;  // where the address starts: the finished program's length
 };
 
 Record Decode(Source& source);

@@ -7,9 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "app/start_page_format.h"
 #include "platform/desktop/codepage.h"
@@ -152,15 +150,13 @@ Result Write(const std::string& program, const std::string& address, const std::
     keep = source.Length();
     if (keep >= 4) {
       start_page::Record existing = start_page::Decode(source);
+      if (existing.configured && !replace) {
+        return Refuse(program + " already carries a start page (\"" +
+                      desktop::Cp936ToUtf8(existing.address) + "\"); give --replace to replace it");
+      }
       if (existing.configured) {
-        std::string shown = desktop::Cp936ToUtf8(existing.address);
-        if (!replace) {
-          return Refuse(program + " already carries a start page (\"" + shown +
-                        "\"); give --replace to replace it");
-        }
-        // The old record starts where the finished program ended.
-        keep = keep - existing.address.size() - 4;
-        (void)shown;
+        // The finished program ends where the old record begins.
+        keep = existing.position;
       }
     }
   } catch (const ReadError& e) {

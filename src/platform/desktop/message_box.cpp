@@ -51,6 +51,7 @@ HWND CreateBox(HWND owner, const std::string& text, const std::string& caption, 
                              owner, nullptr, nullptr, nullptr);
   if (!box) return nullptr;
   desktop::Window* w = Current().Find(box);
+  w->messageBox = true;
   w->dialog = std::make_unique<desktop::DialogState>();
   SetWindowLongPtrA(box, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(MessageBoxProc));
   CreateWindowExA(0, "Static", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 16, 16, 320, 40,

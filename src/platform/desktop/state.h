@@ -53,6 +53,7 @@ struct Window {
   LONG_PTR userData = 0;
   std::vector<HWND> children;  // z-order, topmost first
   bool destroying = false;
+  bool messageBox = false;  // logged as a box, not as a window
   bool needsPaint = false;
   HICON iconBig = nullptr;
   HICON iconSmall = nullptr;
@@ -146,6 +147,7 @@ void SetError(DWORD error);
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 void Log(const std::string& line);  // the session transcript, code page 936 text
 HWND TopLevelOf(HWND hwnd);
+std::string Describe(const Window& w);  // for the transcript
 void RemoveTimersOf(HWND hwnd);
 void DropQueuedMessagesFor(HWND hwnd);
 void ActivateWindow(HWND hwnd);

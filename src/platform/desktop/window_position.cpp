@@ -1,6 +1,7 @@
 // Window geometry: rectangles, the default non-client calculation, show
 // states and SetWindowPos.
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/state.h"
@@ -50,6 +51,14 @@ void RaiseInZOrder(Window& w) {
 }  // namespace
 
 namespace desktop {
+
+std::string Describe(const Window& w) {
+  char where[96];
+  std::snprintf(where, sizeof where, " at %d,%d size %dx%d", static_cast<int>(w.rect.left),
+                static_cast<int>(w.rect.top), static_cast<int>(w.rect.right - w.rect.left),
+                static_cast<int>(w.rect.bottom - w.rect.top));
+  return "window \"" + w.text + "\" (" + w.cls->name + ")" + where;
+}
 
 RECT CalculateClient(const Window& w) {
   RECT proposed = w.rect;
@@ -144,6 +153,9 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
   bool hidden = pos.flags & SWP_HIDEWINDOW;
   if (shown) w->style |= WS_VISIBLE;
   if (hidden) w->style &= ~static_cast<DWORD>(WS_VISIBLE);
+  if (!w->parent && !w->messageBox && (shown || hidden)) {
+    desktop::Log(desktop::Describe(*w) + (shown ? " shown" : " hidden"));
+  }
   if (shown || (!(pos.flags & SWP_NOREDRAW) && !SameRect(oldRect, w->rect))) {
     desktop::InvalidateTree(hwnd);
   }

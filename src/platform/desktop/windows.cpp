@@ -267,6 +267,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   }
   bool wasActive = s.active == hwnd;
   HWND owner = s.Find(hwnd) ? s.Find(hwnd)->owner : nullptr;
+  if (!w->parent && !w->messageBox) desktop::Log("window \"" + w->text + "\" destroyed");
   SendDestroy(hwnd);
   SendNcDestroy(hwnd);
   if (s.focus && desktop::TopLevelOf(s.focus) == nullptr) s.focus = nullptr;
