@@ -1,7 +1,6 @@
 // CDialog: the framework's modal loop with its pre-translation, the dialog
 // manager's keys, centring after initialisation, and modeless dialogs.
 #include "fw/afx.h"
-#include "platform/desktop/headless_host.h"
 #include "tests/support/platform_test.h"
 
 namespace {
@@ -56,8 +55,7 @@ struct EndCase {
 
 class DialogEndTest : public DialogFwTest, public ::testing::WithParamInterface<EndCase> {};
 
-// Portable only: the scripted user presses the key in the modal loop.
-TEST_P(DialogEndTest, TheDialogManagerEndsTheModalRunPortableOnly) {
+TEST_P(DialogEndTest, TheDialogManagerEndsTheModalRun) {
   const EndCase& c = GetParam();
   if (c.alt) user().PressWithAlt(c.key);
   else user().Press(c.key);
@@ -72,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, DialogEndTest,
                                            EndCase{"AltF4", VK_F4, true, IDCANCEL}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DialogFwTest, QueuedKeysArePreTranslatedFromTheTargetOutwardsPortableOnly) {
+TEST_F(DialogFwTest, QueuedKeysArePreTranslatedFromTheTargetOutwards) {
   CTestDlg dlg(IDD_TEST_PLAIN);
   CControlWnd okButton;
   user()

@@ -1,6 +1,5 @@
 // Dialogs from templates: creation order, units, the dialog manager's keys
 // and the system's modal loop.
-#include "platform/desktop/headless_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/platform_test.h"
 
@@ -89,8 +88,7 @@ struct KeyCase {
 
 class DialogKeyTest : public DialogTest, public ::testing::WithParamInterface<KeyCase> {};
 
-// Portable only: the scripted user presses the key inside the modal loop.
-TEST_P(DialogKeyTest, KeysEndTheModalLoopThroughTheDialogManagerPortableOnly) {
+TEST_P(DialogKeyTest, KeysEndTheModalLoopThroughTheDialogManager) {
   const KeyCase& c = GetParam();
   if (c.alt) user().PressWithAlt(c.key);
   else user().Press(c.key);

@@ -1,7 +1,5 @@
 // Message boxes: what the user sees, the owner disabled meanwhile, and the
 // nested loop that keeps the thread's windows alive.
-#include "platform/desktop/headless_host.h"
-#include "platform/desktop/session.h"
 #include "tests/support/message_log.h"
 #include "tests/support/platform_test.h"
 
@@ -24,8 +22,7 @@ class MessageBoxTest : public PlatformTest {
   HWND owner_ = nullptr;
 };
 
-// Portable only: the scripted user answers the box.
-TEST_F(MessageBoxTest, TheUserSeesCaptionTextAndButtonsAndTheAnswerComesBackPortableOnly) {
+TEST_F(MessageBoxTest, TheUserSeesCaptionTextAndButtonsAndTheAnswerComesBack) {
   bool ownerDisabled = false;
   user().AnswerBox(IDNO, 450);
   SetTimer(owner_, 1, 100, nullptr);
@@ -34,30 +31,29 @@ TEST_F(MessageBoxTest, TheUserSeesCaptionTextAndButtonsAndTheAnswerComesBackPort
   EXPECT_TRUE(ownerDisabled);
   EXPECT_TRUE(IsWindowEnabled(owner_));
 
-  ASSERT_EQ(session().boxes().size(), 1u);
-  const desktop::MessageBoxRecord& box = session().boxes()[0];
-  EXPECT_EQ(box.owner, owner_);
-  EXPECT_EQ(box.caption, "");
-  EXPECT_EQ(box.text, "是否要关闭游戏");
-  EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-  EXPECT_EQ(box.closedAt - box.openedAt, 450u);
-  EXPECT_FALSE(box.open);
+  std::vector<SeenBox> boxes = user().Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].owner, owner_);
+  EXPECT_EQ(boxes[0].caption, "");
+  EXPECT_EQ(boxes[0].text, "是否要关闭游戏");
+  EXPECT_EQ(boxes[0].result, IDNO);
+  EXPECT_GE(boxes[0].closedAt - boxes[0].openedAt, 450u);
 
   // The owner's timer kept ticking inside the box's loop.
   int ticks = 0;
   for (const LoggedMessage& m : MessageLog::Entries()) ticks += m.message == WM_TIMER;
-  EXPECT_EQ(ticks, 4);
+  EXPECT_GE(ticks, 3);
   KillTimer(owner_, 1);
 }
 
-TEST_F(MessageBoxTest, ANullCaptionReadsErrorAndTheDefaultAnswerIsTheFirstButtonPortableOnly) {
+TEST_F(MessageBoxTest, ANullCaptionReadsErrorAndTheDefaultAnswerIsTheFirstButton) {
   EXPECT_EQ(MessageBoxA(nullptr, "text", nullptr, MB_OKCANCEL), IDOK);
-  ASSERT_EQ(session().boxes().size(), 1u);
-  EXPECT_EQ(session().boxes()[0].caption, "Error");
-  EXPECT_EQ(session().boxes()[0].owner, nullptr);
+  ASSERT_EQ(user().Boxes().size(), 1u);
+  EXPECT_EQ(user().Boxes()[0].caption, "Error");
+  EXPECT_EQ(user().Boxes()[0].owner, nullptr);
 }
 
-TEST_F(MessageBoxTest, PostedMessagesArriveWhileTheBoxIsOpenPortableOnly) {
+TEST_F(MessageBoxTest, PostedMessagesArriveWhileTheBoxIsOpen) {
   user().AnswerBox(IDOK, 100);
   PostMessageA(owner_, WM_USER + 9, 0, 0);
   MessageBoxA(owner_, "text", "caption", MB_OK);

@@ -109,13 +109,15 @@ TEST_F(WindowTest, MinimiseMaximiseAndRestoreKeepTheNormalRectangle) {
   HWND hwnd = Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   EXPECT_TRUE(ShowWindow(hwnd, SW_SHOWMAXIMIZED));  // was visible
   EXPECT_TRUE(IsZoomed(hwnd));
-  RECT r;
+  RECT r, work;
   GetWindowRect(hwnd, &r);
-  // The work area (1920 x 1040 by default) with the sizing frame hanging over each edge.
-  EXPECT_EQ(r.left, -8);
-  EXPECT_EQ(r.top, -8);
-  EXPECT_EQ(r.right, 1928);
-  EXPECT_EQ(r.bottom, 1048);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  // The work area with the sizing frame hanging over each edge.
+  int frame = GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
+  EXPECT_EQ(r.left, work.left - frame);
+  EXPECT_EQ(r.top, work.top - frame);
+  EXPECT_EQ(r.right, work.right + frame);
+  EXPECT_EQ(r.bottom, work.bottom + frame);
   ShowWindow(hwnd, SW_SHOWMINIMIZED);
   EXPECT_TRUE(IsIconic(hwnd));
   EXPECT_FALSE(IsZoomed(hwnd));

@@ -1,27 +1,9 @@
+// The parts of the fixture that are the same everywhere.
 #include "tests/support/platform_test.h"
 
-#include <filesystem>
-#include <fstream>
-
-#include "platform/desktop/headless_host.h"
-#include "platform/desktop/session.h"
-
-PlatformTest::PlatformTest() = default;
-PlatformTest::~PlatformTest() = default;
-
-void PlatformTest::SetUp() {
-  desktop::SessionOptions options;
-  auto host = std::make_unique<desktop::HeadlessHost>();
-  user_ = host.get();
-  options.host = std::move(host);
-  options.resources = Resources();
-  options.programPath = ProgramPath();
-  session_ = std::make_unique<desktop::Session>(std::move(options));
-}
-
 void PlatformTest::TearDown() {
-  for (const std::string& name : classes_) UnregisterClassA(name.c_str(), nullptr);
-  session_.reset();
+  for (const std::string& name : classes_) UnregisterClassA(name.c_str(), GetModuleHandleA(nullptr));
+  classes_.clear();
 }
 
 void PlatformTest::Pump() {
@@ -44,19 +26,14 @@ const char* PlatformTest::RegisterTestClass(const char* name, WNDPROC proc, int 
   wc.lpfnWndProc = proc;
   wc.lpszClassName = name;
   wc.cbWndExtra = wndExtra;
+  wc.hInstance = GetModuleHandleA(nullptr);
   RegisterClassA(&wc);
   classes_.push_back(name);
   return name;
 }
 
-desktop::HeadlessHost& PlatformTest::user() { return *user_; }
-desktop::Session& PlatformTest::session() { return *session_; }
-
-std::string PlatformTest::PutFile(const std::string& windowsPath, const std::string& bytes) {
-  std::string real = session_->RealPath(windowsPath);
-  std::filesystem::create_directories(std::filesystem::path(real).parent_path());
-  std::ofstream(real, std::ios::binary) << bytes;
-  return real;
+std::string PlatformTest::ProgramPath() const {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
 }
-
-const desktop::ResourceSet* PlatformTest::Resources() { return &TestResources(); }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32api.h"
+#include "tests/support/test_user.h"
 
 namespace desktop {
 class HeadlessHost;
@@ -34,25 +35,36 @@ class PlatformTest : public ::testing::Test {
   // A window class whose procedure is `proc`, unregistered at the end.
   const char* RegisterTestClass(const char* name, WNDPROC proc, int wndExtra = 0);
 
-  // The headless user and run (portable desktop only).
-  desktop::HeadlessHost& user();
-  desktop::Session& session();
-  // Writes a file at a Windows path of the run; returns its real path.
-  std::string PutFile(const std::string& windowsPath, const std::string& bytes);
+  TestUser& user() { return *user_; }
+  // Writes a file at a Windows path, making its folders.
+  void PutFile(const std::string& windowsPath, const std::string& bytes);
+  // The program file's Windows path: what GetModuleFileNameA reports.
+  std::string ProgramPath() const;
 
+#ifndef _WIN32
+  // The headless run (portable desktop only).
+  desktop::HeadlessHost& headless();
+  desktop::Session& session();
   // Resources the run's program carries (default: the test templates).
   virtual const desktop::ResourceSet* Resources();
-  // The program file's Windows path.
-  virtual std::string ProgramPath() { return "C:\\Games\\Tessal\\Tessal.exe"; }
+  // The program file the run pretends to be.
+  virtual std::string HeadlessProgramPath() const { return "C:\\Games\\Tessal\\Tessal.exe"; }
+#endif
 
  private:
-  std::unique_ptr<desktop::Session> session_;
-  desktop::HeadlessHost* user_ = nullptr;
+  std::unique_ptr<TestUser> user_;
   std::vector<std::string> classes_;
+#ifndef _WIN32
+  std::unique_ptr<desktop::Session> session_;
+  desktop::HeadlessHost* host_ = nullptr;
+#endif
 };
 
-// Dialog templates of the tests.
+// Dialog templates of the tests (res: tests/support/test_resources.*).
 #define IDD_TEST_PLAIN 200     // popup, caption, OK and Cancel buttons
 #define IDD_TEST_HIDDEN 201    // as 200 without WS_VISIBLE
 #define IDD_TEST_NO_BUTTONS 202
+#define IDC_TEST_TEXT 1001
+#ifndef _WIN32
 const desktop::ResourceSet& TestResources();
+#endif

@@ -8,7 +8,7 @@ desktop::DialogResource PlainDialog(WORD id, DWORD extraStyle) {
       id, true, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | extraStyle, 0, 10, 10, 200, 100,
       "Test dialog", "MS Shell Dlg", 8,
       {
-          {"Static", "text", WS_CHILD | WS_VISIBLE, 0, 10, 10, 100, 8, -1, 0},
+          {"Static", "text", WS_CHILD | WS_VISIBLE, 0, 10, 10, 100, 8, IDC_TEST_TEXT, 0},
           {"Button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 40, 70, 50, 14,
            IDOK, 0},
           {"Button", "Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 100, 70, 50, 14, IDCANCEL, 0},

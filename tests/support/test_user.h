@@ -1,0 +1,37 @@
+// The user of a test. On the portable desktop it is the headless host's
+// scripted user on the virtual clock; on Windows a stand-in that acts from
+// a thread timer whenever the program's loops dispatch messages, on the
+// real clock. Either way the steps run in order while the code under test
+// waits for input, and when they are used up the thread is asked to quit.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32api.h"
+
+// A message box as the user saw it.
+struct SeenBox {
+  HWND owner = nullptr;
+  std::string caption;
+  std::string text;
+  int result = 0;
+  DWORD openedAt = 0;
+  DWORD closedAt = 0;
+};
+
+class TestUser {
+ public:
+  virtual ~TestUser() = default;
+  virtual TestUser& Wait(DWORD ms) = 0;
+  virtual TestUser& Press(int virtualKey) = 0;
+  virtual TestUser& PressWithAlt(int virtualKey) = 0;
+  virtual TestUser& Do(std::string what, std::function<void()> action) = 0;
+  // Message boxes take the queued answers in the order they open; a box
+  // with none is answered at once with its default button.
+  virtual TestUser& AnswerBox(int result, DWORD afterMs = 0) = 0;
+  // Lets time pass without delivering anything.
+  virtual void Advance(DWORD ms) = 0;
+  virtual std::vector<SeenBox> Boxes() const = 0;
+};

@@ -1,0 +1,149 @@
+#include "tests/support/windows_test_user.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+WindowsTestUser* g_user = nullptr;
+constexpr int kBoxTextId = 0xFFFF;
+constexpr DWORD kGiveUpAfterMs = 30000;  // a test that hangs fails instead
+
+std::string TextOf(HWND hwnd) {
+  char text[1024] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+bool IsMessageBox(HWND hwnd) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  return std::string(cls) == "#32770" && IsWindowVisible(hwnd) && GetDlgItem(hwnd, kBoxTextId);
+}
+
+}  // namespace
+
+WindowsTestUser::WindowsTestUser() { g_user = this; }
+
+WindowsTestUser::~WindowsTestUser() {
+  if (timer_) KillTimer(nullptr, timer_);
+  g_user = nullptr;
+}
+
+void WindowsTestUser::Start() {
+  if (!timer_) {
+    timer_ = SetTimer(nullptr, 0, 10, &WindowsTestUser::Tick);
+    deadline_ = GetTickCount() + kGiveUpAfterMs;
+  }
+}
+
+TestUser& WindowsTestUser::Wait(DWORD ms) {
+  steps_.push_back({ms, nullptr});
+  Start();
+  return *this;
+}
+
+void WindowsTestUser::PostKey(int key, bool alt) {
+  HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+  if (!target) return;
+  LPARAM context = alt ? (1L << 29) : 0;
+  UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN, up = alt ? WM_SYSKEYUP : WM_KEYUP;
+  PostMessageA(target, down, static_cast<WPARAM>(key), 1 | context);
+  PostMessageA(target, up, static_cast<WPARAM>(key), 1 | context | (1L << 30) | (1L << 31));
+}
+
+TestUser& WindowsTestUser::Press(int key) {
+  return Do("", [key] { PostKey(key, false); });
+}
+
+TestUser& WindowsTestUser::PressWithAlt(int key) {
+  return Do("", [key] { PostKey(key, true); });
+}
+
+TestUser& WindowsTestUser::Do(std::string, std::function<void()> action) {
+  steps_.push_back({0, std::move(action)});
+  Start();
+  return *this;
+}
+
+TestUser& WindowsTestUser::AnswerBox(int result, DWORD afterMs) {
+  answers_.push_back({result, afterMs});
+  Start();
+  return *this;
+}
+
+std::vector<SeenBox> WindowsTestUser::Boxes() const { return boxes_; }
+
+void WindowsTestUser::WatchForBoxes() {
+  std::vector<HWND> found;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM list) -> BOOL {
+        if (IsMessageBox(hwnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  DWORD now = GetTickCount();
+  for (HWND box : found) {
+    if (!known_.insert(box).second) continue;
+    Answer answer{0, 0};
+    if (!answers_.empty()) {
+      answer = answers_.front();
+      answers_.pop_front();
+    }
+    char text[1024] = {};
+    GetDlgItemTextA(box, kBoxTextId, text, sizeof text);
+    boxes_.push_back({GetWindow(box, GW_OWNER), TextOf(box), text, 0, now, 0});
+    open_.push_back({box, boxes_.size() - 1, answer.result, now + answer.afterMs});
+  }
+}
+
+void CALLBACK WindowsTestUser::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_user && !g_user->running_) g_user->Run();
+}
+
+void WindowsTestUser::Run() {
+  running_ = true;
+  WatchForBoxes();
+  DWORD now = GetTickCount();
+  for (auto it = open_.begin(); it != open_.end();) {
+    if (static_cast<int>(now - it->due) < 0) {
+      ++it;
+      continue;
+    }
+    int result = it->result;
+    if (!result) {
+      LRESULT def = SendMessageA(it->box, DM_GETDEFID, 0, 0);
+      result = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
+    }
+    boxes_[it->index].result = result;
+    boxes_[it->index].closedAt = now;
+    HWND box = it->box;
+    it = open_.erase(it);
+    SendMessageA(box, WM_COMMAND, MAKEWPARAM(result, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, result)));
+  }
+  while (!steps_.empty() || waiting_) {
+    if (waiting_) {
+      if (static_cast<int>(GetTickCount() - waitUntil_) < 0) break;
+      waiting_ = false;
+      continue;
+    }
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    if (!step.action) {
+      waiting_ = true;
+      waitUntil_ = GetTickCount() + step.waitMs;
+      continue;
+    }
+    step.action();
+    break;  // let the program take in what the step did
+  }
+  bool done = steps_.empty() && !waiting_ && open_.empty();
+  if (done || static_cast<int>(GetTickCount() - deadline_) >= 0) {
+    if (!done) ADD_FAILURE() << "the test user gave up after " << kGiveUpAfterMs << " ms";
+    KillTimer(nullptr, timer_);
+    timer_ = 0;
+    PostQuitMessage(0);  // the user is done: the run ends
+  }
+  running_ = false;
+}

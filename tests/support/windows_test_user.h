@@ -1,0 +1,55 @@
+// The test user on Windows: acts from a thread timer, so that its steps
+// run inside whatever loop the code under test is running (a modal
+// dialog's, a message box's). Keys are posted to the focused window, boxes
+// are found among the thread's windows and answered with WM_COMMAND.
+#pragma once
+
+#include <deque>
+#include <set>
+
+#include "tests/support/test_user.h"
+
+class WindowsTestUser : public TestUser {
+ public:
+  WindowsTestUser();
+  ~WindowsTestUser() override;
+  TestUser& Wait(DWORD ms) override;
+  TestUser& Press(int key) override;
+  TestUser& PressWithAlt(int key) override;
+  TestUser& Do(std::string what, std::function<void()> action) override;
+  TestUser& AnswerBox(int result, DWORD afterMs) override;
+  void Advance(DWORD ms) override { ::Sleep(ms); }
+  std::vector<SeenBox> Boxes() const override;
+
+ private:
+  struct Step {
+    DWORD waitMs = 0;
+    std::function<void()> action;  // null for a wait
+  };
+  struct Answer {
+    int result;
+    DWORD afterMs;
+  };
+  struct OpenBox {
+    HWND box;
+    std::size_t index;  // into boxes_
+    int result;
+    DWORD due;
+  };
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Start();
+  void Run();
+  void WatchForBoxes();
+  static void PostKey(int key, bool alt);
+
+  std::deque<Step> steps_;
+  std::deque<Answer> answers_;
+  std::vector<OpenBox> open_;
+  std::vector<SeenBox> boxes_;
+  std::set<HWND> known_;
+  UINT_PTR timer_ = 0;
+  bool waiting_ = false;
+  DWORD waitUntil_ = 0;
+  bool running_ = false;
+  DWORD deadline_ = 0;
+};
