@@ -87,8 +87,10 @@ TEST_F(DialogFwTest, ADialogThatDidNotMoveIsCentredOnTheWorkArea) {
   user().Do("", [&] { dlg.GetWindowRect(&rect); }).Press(VK_ESCAPE);
   dlg.DoModal();
   EXPECT_FALSE(dlg.initSawVisible);  // shown only after initialisation
-  EXPECT_EQ(rect.left, (1920 - rect.Width()) / 2);
-  EXPECT_EQ(rect.top, (1040 - rect.Height()) / 2);
+  CRect work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(rect.left, (work.left + work.right) / 2 - rect.Width() / 2);
+  EXPECT_EQ(rect.top, (work.top + work.bottom) / 2 - rect.Height() / 2);
 }
 
 TEST_F(DialogFwTest, ADialogThatMovedItselfStaysWhereItWent) {
@@ -104,7 +106,7 @@ TEST_F(DialogFwTest, ADialogThatMovedItselfStaysWhereItWent) {
 TEST_F(DialogFwTest, AHiddenTemplateIsShownWhenTheModalLoopFirstIdles) {
   CTestDlg dlg(IDD_TEST_HIDDEN);
   bool visible = false;
-  user().Do("", [&] { visible = dlg.IsWindowVisible(); }).Press(VK_RETURN);
+  user().Wait(100).Do("", [&] { visible = dlg.IsWindowVisible(); }).Press(VK_RETURN);
   EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_TRUE(visible);
 }

@@ -49,7 +49,10 @@ TEST_F(HeadlessTest, TheScreenAndWorkAreaAreTheTestsChoice) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_EQ(work.top, 40);
+  // Windows 10 at 96 DPI, which the desktop imitates (Wine's own theme differs).
   EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 23);
+  EXPECT_EQ(GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER), 8);
+  EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), 3);
 }
 
 TEST_F(HeadlessTest, TheBoxesRecordTheirTypeAndTimes) {

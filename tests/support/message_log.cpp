@@ -7,10 +7,32 @@ std::vector<LoggedMessage>& MessageLog::Entries() {
   return entries;
 }
 
+namespace {
+
+// Messages Windows sends for its own services (icons for the task switcher,
+// palettes, input methods, accessibility) that the program never handles
+// and the portable desktop does not send.
+bool IsSystemChatter(UINT message) {
+  switch (message) {
+    case 0x000D:  // WM_GETTEXT, when the system draws the caption
+    case 0x003D:  // WM_GETOBJECT
+    case 0x007F:  // WM_GETICON
+    case 0x0281:  // WM_IME_SETCONTEXT
+    case 0x0282:  // WM_IME_NOTIFY
+    case 0x030F:  // WM_QUERYNEWPALETTE
+    case 0x0311:  // WM_PALETTECHANGED
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 std::vector<UINT> MessageLog::For(HWND hwnd) {
   std::vector<UINT> messages;
   for (const LoggedMessage& m : Entries()) {
-    if (!hwnd || m.hwnd == hwnd) messages.push_back(m.message);
+    if ((!hwnd || m.hwnd == hwnd) && !IsSystemChatter(m.message)) messages.push_back(m.message);
   }
   return messages;
 }

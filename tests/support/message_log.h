@@ -21,7 +21,8 @@ class MessageLog {
  public:
   static std::vector<LoggedMessage>& Entries();
   static void Clear() { Entries().clear(); }
-  // The messages `hwnd` (or, when null, any window) received, in order.
+  // The messages `hwnd` (or, when null, any window) received, in order,
+  // without the system's chatter that no program here handles.
   static std::vector<UINT> For(HWND hwnd = nullptr);
 };
 

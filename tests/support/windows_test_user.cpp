@@ -22,7 +22,10 @@ bool IsMessageBox(HWND hwnd) {
 
 }  // namespace
 
-WindowsTestUser::WindowsTestUser() { g_user = this; }
+WindowsTestUser::WindowsTestUser() {
+  g_user = this;
+  Start();  // boxes are answered even when the test gives no steps
+}
 
 WindowsTestUser::~WindowsTestUser() {
   if (timer_) KillTimer(nullptr, timer_);
@@ -38,7 +41,7 @@ void WindowsTestUser::Start() {
 
 TestUser& WindowsTestUser::Wait(DWORD ms) {
   steps_.push_back({ms, nullptr});
-  Start();
+  scripted_ = true;
   return *this;
 }
 
@@ -61,13 +64,12 @@ TestUser& WindowsTestUser::PressWithAlt(int key) {
 
 TestUser& WindowsTestUser::Do(std::string, std::function<void()> action) {
   steps_.push_back({0, std::move(action)});
-  Start();
+  scripted_ = true;
   return *this;
 }
 
 TestUser& WindowsTestUser::AnswerBox(int result, DWORD afterMs) {
   answers_.push_back({result, afterMs});
-  Start();
   return *this;
 }
 
@@ -138,12 +140,15 @@ void WindowsTestUser::Run() {
     step.action();
     break;  // let the program take in what the step did
   }
-  bool done = steps_.empty() && !waiting_ && open_.empty();
-  if (done || static_cast<int>(GetTickCount() - deadline_) >= 0) {
+  // When a script is used up, the run ends, as it does on the headless desktop.
+  bool done = scripted_ && steps_.empty() && !waiting_ && open_.empty();
+  bool late = static_cast<int>(GetTickCount() - deadline_) >= 0;
+  if (done || (late && (scripted_ || !open_.empty()))) {
     if (!done) ADD_FAILURE() << "the test user gave up after " << kGiveUpAfterMs << " ms";
-    KillTimer(nullptr, timer_);
-    timer_ = 0;
-    PostQuitMessage(0);  // the user is done: the run ends
+    scripted_ = false;
+    steps_.clear();
+    waiting_ = false;
+    PostQuitMessage(0);
   }
   running_ = false;
 }

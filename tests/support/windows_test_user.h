@@ -51,5 +51,6 @@ class WindowsTestUser : public TestUser {
   bool waiting_ = false;
   DWORD waitUntil_ = 0;
   bool running_ = false;
+  bool scripted_ = false;
   DWORD deadline_ = 0;
 };

@@ -21,17 +21,18 @@ LRESULT OnWindowPosChanged(Window& w, const WINDOWPOS& pos) {
   constexpr UINT kNoClientSize = 0x0800;
   constexpr UINT kNoClientMove = 0x1000;
   HWND hwnd = w.handle;
-  if (!(pos.flags & kNoClientMove)) {
-    desktop::Send(hwnd, WM_MOVE, 0, MAKELPARAM(w.rect.left + w.client.left, w.rect.top + w.client.top));
+  // The size first, then the position, as Windows reports them.
+  if (!(pos.flags & kNoClientSize)) {
+    WPARAM kind = (w.style & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
+                  : (w.style & WS_MINIMIZE) ? SIZE_MINIMIZED
+                                            : SIZE_RESTORED;
+    desktop::Send(hwnd, WM_SIZE, kind,
+                  MAKELPARAM(w.client.right - w.client.left, w.client.bottom - w.client.top));
   }
   Window* again = Current().Find(hwnd);
-  if (again && !(pos.flags & kNoClientSize)) {
-    WPARAM kind = (again->style & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
-                  : (again->style & WS_MINIMIZE) ? SIZE_MINIMIZED
-                                                 : SIZE_RESTORED;
-    desktop::Send(hwnd, WM_SIZE, kind,
-                  MAKELPARAM(again->client.right - again->client.left,
-                             again->client.bottom - again->client.top));
+  if (again && !(pos.flags & kNoClientMove)) {
+    desktop::Send(hwnd, WM_MOVE, 0,
+                  MAKELPARAM(again->rect.left + again->client.left, again->rect.top + again->client.top));
   }
   return 0;
 }

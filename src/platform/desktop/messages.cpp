@@ -195,12 +195,15 @@ BOOL WINAPI WaitMessage() {
 }
 
 BOOL WINAPI TranslateMessage(const MSG* msg) {
-  if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return FALSE;
+  // Any key message counts as translated, whether or not it gives a character.
+  bool key = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN ||
+             msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP;
+  if (!key) return FALSE;
   char c = 0;
-  if (!IsCharacterKey(msg->wParam, &c)) return FALSE;
+  if (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) return TRUE;
+  if (!IsCharacterKey(msg->wParam, &c)) return TRUE;
   UINT charMessage = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
-  // The character comes next, before anything else that is queued.
-  Current().posted.push_front(MSG{msg->hwnd, charMessage, static_cast<WPARAM>(static_cast<unsigned char>(c)),
+  Current().posted.push_back(MSG{msg->hwnd, charMessage, static_cast<WPARAM>(static_cast<unsigned char>(c)),
                                   msg->lParam, 0, {0, 0}});
   return TRUE;
 }

@@ -47,13 +47,15 @@ struct Window {
   RECT rect{};            // window rectangle: parent client coordinates, or screen
   RECT client{};          // client rectangle in window coordinates
   RECT normalRect{};      // the rectangle to restore to from minimised or maximised
+  bool restoreMaximised = false;  // minimised from maximised: restoring maximises again
   int id = 0;
   HINSTANCE instance = nullptr;
   std::vector<BYTE> extra;  // cbWndExtra bytes (DWLP_* slots for dialogs)
   LONG_PTR userData = 0;
   std::vector<HWND> children;  // z-order, topmost first
   bool destroying = false;
-  bool messageBox = false;  // logged as a box, not as a window
+  bool messageBox = false;
+  bool sizeUnsent = false;  // created visible: WM_SIZE and WM_MOVE come with the first show  // logged as a box, not as a window
   bool needsPaint = false;
   HICON iconBig = nullptr;
   HICON iconSmall = nullptr;

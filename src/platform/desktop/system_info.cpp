@@ -15,6 +15,10 @@ int WINAPI GetSystemMetrics(int index) {
     case SM_CXSCREEN: return s.screenWidth;
     case SM_CYSCREEN: return s.screenHeight;
     case SM_CYCAPTION: return s.captionHeight;
+    case SM_CXBORDER:
+    case SM_CYBORDER: return desktop::kBorder;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME: return desktop::kDialogFrame;
     case SM_CXFRAME:
     case SM_CYFRAME: return desktop::kSizingFrame;
     case SM_CXPADDEDBORDER: return desktop::kPaddedBorder;

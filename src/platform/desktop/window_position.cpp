@@ -133,7 +133,9 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
   RECT oldRect = w->rect;
   RECT oldClient = w->client;
   w->rect = RECT{pos.x, pos.y, pos.x + std::max(pos.cx, 0), pos.y + std::max(pos.cy, 0)};
-  if (!SameRect(oldRect, w->rect) || (pos.flags & SWP_FRAMECHANGED)) {
+  bool resized = (oldRect.right - oldRect.left != w->rect.right - w->rect.left) ||
+                 (oldRect.bottom - oldRect.top != w->rect.bottom - w->rect.top);
+  if (resized || (pos.flags & SWP_FRAMECHANGED)) {
     NCCALCSIZE_PARAMS params{};
     params.rgrc[0] = w->rect;
     params.rgrc[1] = oldRect;
@@ -168,12 +170,21 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     pos.flags |= kNoClientMove;
   }
   if ((pos.flags & (SWP_FRAMECHANGED)) && !(pos.flags & SWP_NOSIZE)) pos.flags &= ~kNoClientSize;
+  if (w->sizeUnsent && (shown || !(pos.flags & kNoClientSize) || !(pos.flags & kNoClientMove))) {
+    pos.flags &= ~(kNoClientSize | kNoClientMove);
+    w->sizeUnsent = false;
+  }
 
   // A top-level window being shown is activated and has its frame and
   // background drawn before it hears that its position changed.
-  if (!w->parent && shown) {
-    if (!(flags & SWP_NOACTIVATE)) desktop::ActivateWindow(hwnd);
+  // A visible one that changed size has them redrawn at once.
+  bool redrawNow = !w->parent && !(pos.flags & SWP_NOREDRAW) &&
+                   (shown || (resized && (w->style & WS_VISIBLE)));
+  if (!w->parent && shown && !(flags & SWP_NOACTIVATE)) {
+    desktop::ActivateWindow(hwnd);
     if (!(w = s.Find(hwnd))) return FALSE;
+  }
+  if (redrawNow) {
     desktop::Send(hwnd, WM_NCPAINT, 1, 0);
     desktop::Send(hwnd, WM_ERASEBKGND, 0, 0);
     if (!(w = s.Find(hwnd))) return FALSE;
@@ -217,6 +228,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command) {
     case SW_SHOWMINNOACTIVE:
       if (!minimised) {
         if (!maximised) w->normalRect = w->rect;
+        w->restoreMaximised = maximised;
         w->style |= WS_MINIMIZE;
         w->style &= ~static_cast<DWORD>(WS_MAXIMIZE);
         target = RECT{kMinimisedX, kMinimisedX, kMinimisedX + kMinimisedWidth,
@@ -234,10 +246,20 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command) {
         changeRect = true;
       }
       break;
-    case SW_SHOWNORMAL:
     case SW_RESTORE:
+      if (minimised && w->restoreMaximised) {
+        w->style &= ~static_cast<DWORD>(WS_MINIMIZE);
+        w->style |= WS_MAXIMIZE;
+        w->restoreMaximised = false;
+        target = desktop::MaximisedRect(*w);
+        changeRect = true;
+        break;
+      }
+      [[fallthrough]];
+    case SW_SHOWNORMAL:
     case SW_SHOWDEFAULT:
       if (minimised || maximised) {
+        w->restoreMaximised = false;
         w->style &= ~static_cast<DWORD>(WS_MINIMIZE | WS_MAXIMIZE);
         target = w->normalRect;
         changeRect = true;

@@ -231,11 +231,15 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     return nullptr;
   }
   if (!(w = s.Find(hwnd))) return nullptr;
-  desktop::Send(hwnd, WM_SIZE, SIZE_RESTORED,
-                MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
-  if (!(w = s.Find(hwnd))) return nullptr;
-  desktop::Send(hwnd, WM_MOVE, 0,
-                MAKELPARAM(w->rect.left + w->client.left, w->rect.top + w->client.top));
+  if (visible) {
+    w->sizeUnsent = true;  // the show's WM_WINDOWPOSCHANGED brings them
+  } else {
+    desktop::Send(hwnd, WM_SIZE, SIZE_RESTORED,
+                  MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
+    if (!(w = s.Find(hwnd))) return nullptr;
+    desktop::Send(hwnd, WM_MOVE, 0,
+                  MAKELPARAM(w->rect.left + w->client.left, w->rect.top + w->client.top));
+  }
   if (!s.Find(hwnd)) return nullptr;
   if (visible) {
     int command = (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED
