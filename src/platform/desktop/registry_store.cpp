@@ -1,5 +1,7 @@
 #include "platform/desktop/registry_store.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -45,7 +47,15 @@ RegistryStore::RegistryStore(std::string file) : file_(std::move(file)) {
   Save();
 }
 
+std::string RegistryStore::FileStamp() const {
+  struct stat st;
+  if (stat(file_.c_str(), &st) != 0) return {};
+  return std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + ":" +
+         std::to_string(st.st_size);
+}
+
 RegistryStore::Key* RegistryStore::Find(const std::string& path) {
+  if (FileStamp() != stamp_) Load();
   auto it = keys_.find(FoldCase936(path));
   return it == keys_.end() ? nullptr : &it->second;
 }
@@ -79,6 +89,8 @@ const RegistryStore::Value* RegistryStore::FindValue(const Key& key,
 // One line a key ("key HEX-PATH") followed by one line a value
 // ("value HEX-NAME TYPE HEX-DATA"); hex keeps any byte safe.
 void RegistryStore::Load() {
+  keys_.clear();
+  stamp_ = FileStamp();
   std::ifstream in(file_);
   std::string line;
   Key* current = nullptr;
@@ -98,14 +110,17 @@ void RegistryStore::Load() {
   }
 }
 
-void RegistryStore::Save() const {
-  std::ofstream out(file_, std::ios::trunc);
-  for (const auto& [folded, key] : keys_) {
-    out << "key " << Hex(key.path) << "\n";
-    for (const auto& [foldedName, value] : key.values) {
-      out << "value " << Hex(value.name) << " " << value.type << " " << Hex(value.data) << "\n";
+void RegistryStore::Save() {
+  {
+    std::ofstream out(file_, std::ios::trunc);
+    for (const auto& [folded, key] : keys_) {
+      out << "key " << Hex(key.path) << "\n";
+      for (const auto& [foldedName, value] : key.values) {
+        out << "value " << Hex(value.name) << " " << value.type << " " << Hex(value.data) << "\n";
+      }
     }
   }
+  stamp_ = FileStamp();
 }
 
 }  // namespace desktop

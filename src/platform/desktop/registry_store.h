@@ -28,6 +28,7 @@ class RegistryStore {
   // Windows installation has. Every change is written back to it.
   explicit RegistryStore(std::string file);
 
+  // Reads the file again first when another run has changed it.
   Key* Find(const std::string& path);
   Key& Create(const std::string& path);
 
@@ -37,8 +38,10 @@ class RegistryStore {
 
  private:
   void Load();
-  void Save() const;
+  void Save();
+  std::string FileStamp() const;
 
+  std::string stamp_;  // the file's change time and size when last read or written
   std::string file_;
   std::map<std::string, Key> keys_;  // by lower-case path
 };
