@@ -1,7 +1,5 @@
 #include "platform/desktop/file_listing.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -69,13 +67,12 @@ bool FolderListing::Next(WIN32_FIND_DATAA* data) {
     std::string name = Utf8ToCp936(entry->d_name);
     if (name.size() >= MAX_PATH || !MatchesPattern(name, pattern_)) continue;
     std::string real = folder_ + (folder_ == "/" ? "" : "/") + entry->d_name;
-    DWORD attributes = files_.Attributes(real);
+    unsigned long long size = 0;
+    DWORD attributes = files_.Attributes(real, &size);
     if (attributes == INVALID_FILE_ATTRIBUTES) continue;  // gone meanwhile
     std::memset(data, 0, sizeof *data);
     data->dwFileAttributes = attributes;
-    struct stat st;
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && lstat(real.c_str(), &st) == 0) {
-      auto size = static_cast<unsigned long long>(st.st_size);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       data->nFileSizeHigh = static_cast<DWORD>(size >> 32);
       data->nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFF);
     }

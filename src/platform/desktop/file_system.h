@@ -7,6 +7,8 @@
 // file identity, for as long as the run lasts.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -42,7 +44,7 @@ class FileSystem {
   // Attributes of a real path, as GetFileAttributes reports them: a
   // symbolic link is a reparse point (and a directory when it points at
   // one), never followed. INVALID_FILE_ATTRIBUTES when there is no entry.
-  DWORD Attributes(const std::string& realPath) const;
+  DWORD Attributes(const std::string& realPath, unsigned long long* size = nullptr) const;
   // Each answers a Windows error code, ERROR_SUCCESS on success.
   DWORD SetAttributes(const std::string& realPath, DWORD attributes);
   DWORD DeleteFile(const std::string& realPath);
@@ -68,6 +70,7 @@ class FileSystem {
   };
   OpenFile* Find(HANDLE handle);
   bool HeldWithoutDeleteSharing(const std::string& realPath) const;
+  DWORD AttributesOf(const std::string& realPath, const struct stat& st) const;
   bool IsDriveRoot(const std::string& realFolder) const;
 
   std::map<char, std::string> drives_;

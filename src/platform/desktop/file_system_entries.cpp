@@ -34,9 +34,14 @@ DWORD FileSystem::MissingEntryError(const std::string& realPath) const {
                                                                            : ERROR_PATH_NOT_FOUND;
 }
 
-DWORD FileSystem::Attributes(const std::string& realPath) const {
+DWORD FileSystem::Attributes(const std::string& realPath, unsigned long long* size) const {
   struct stat st;
   if (lstat(realPath.c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
+  if (size) *size = static_cast<unsigned long long>(st.st_size);
+  return AttributesOf(realPath, st);
+}
+
+DWORD FileSystem::AttributesOf(const std::string& realPath, const struct stat& st) const {
   auto stored = storedBits_.find(Identity(st));
   if (S_ISLNK(st.st_mode)) {
     struct stat target;
@@ -66,6 +71,7 @@ DWORD FileSystem::SetAttributes(const std::string& realPath, DWORD attributes) {
 }
 
 bool FileSystem::HeldWithoutDeleteSharing(const std::string& realPath) const {
+  if (open_.empty()) return false;
   struct stat st;
   if (stat(realPath.c_str(), &st) != 0) return false;
   for (const auto& [key, file] : open_) {
@@ -81,7 +87,7 @@ bool FileSystem::HeldWithoutDeleteSharing(const std::string& realPath) const {
 DWORD FileSystem::DeleteFile(const std::string& realPath) {
   struct stat st;
   if (lstat(realPath.c_str(), &st) != 0) return MissingEntryError(realPath);
-  DWORD attributes = Attributes(realPath);
+  DWORD attributes = AttributesOf(realPath, st);
   if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return ERROR_ACCESS_DENIED;
   if (!S_ISLNK(st.st_mode) && HeldWithoutDeleteSharing(realPath)) return ERROR_SHARING_VIOLATION;
   if (unlink(realPath.c_str()) != 0) return ERROR_ACCESS_DENIED;
@@ -99,7 +105,7 @@ DWORD FileSystem::CreateDirectory(const std::string& realPath) {
 DWORD FileSystem::RemoveDirectory(const std::string& realPath) {
   struct stat st;
   if (lstat(realPath.c_str(), &st) != 0) return MissingEntryError(realPath);
-  DWORD attributes = Attributes(realPath);
+  DWORD attributes = AttributesOf(realPath, st);
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return ERROR_DIRECTORY;
   // A link to a folder is removed as the link; what it points to stays.
   if (S_ISLNK(st.st_mode)) return unlink(realPath.c_str()) == 0 ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
