@@ -32,9 +32,9 @@ void FillFolder(const fs::path& folder) {
 
 void BuildTree(const fs::path& root) {
   for (int top = 0; top < kTopFolders; ++top) {
-    fs::path folder = root / ("C" + std::to_string(top));
+    fs::path folder = root / std::string("C").append(std::to_string(top));
     FillFolder(folder);
-    for (int sub = 0; sub < kSubFolders; ++sub) FillFolder(folder / ("S" + std::to_string(sub)));
+    for (int sub = 0; sub < kSubFolders; ++sub) FillFolder(folder / std::string("S").append(std::to_string(sub)));
   }
 }
 
@@ -59,7 +59,8 @@ int main() {
     DeleteFolderContents(cacheFolder);
     best = std::min(best, Seconds(start));
     start = std::chrono::steady_clock::now();
-    std::string command = "rm -rf '" + baseline.string() + "'";
+    std::string command = "rm -rf '";
+    command.append(baseline.string()).append("'");
     if (std::system(command.c_str()) != 0) return 1;
     bestBaseline = std::min(bestBaseline, Seconds(start));
     if (!fs::is_empty(cacheReal)) return 1;  // the clearing must have cleared
