@@ -5,6 +5,7 @@
 #include "fw/cmd_target.h"
 #include "fw/dialog.h"
 #include "fw/file.h"
+#include "fw/file_find.h"
 #include "fw/message_map.h"
 #include "fw/string.h"
 #include "fw/types.h"

@@ -11,6 +11,20 @@ namespace {
 
 bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
+// The text with ASCII letters in lower case, two-byte characters unchanged.
+std::string FoldedCase(const char* text) {
+  std::string out = text ? text : "";
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(out[i]);
+    if (IsLeadByte(c) && i + 1 < out.size()) {
+      ++i;
+    } else if (c >= 'A' && c <= 'Z') {
+      out[i] = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 CString::CString(const char* text, int length) {
@@ -118,4 +132,17 @@ char* CString::GetBuffer(int minLength) {
 void CString::ReleaseBuffer(int newLength) {
   if (newLength < 0) newLength = static_cast<int>(std::strlen(text_.c_str()));
   text_.resize(static_cast<std::size_t>(newLength));
+}
+
+int CString::CompareNoCase(const char* other) const {
+  return FoldedCase(text_.c_str()).compare(FoldedCase(other));
+}
+
+int CString::ReverseFind(char c) const {
+  int found = -1;
+  for (std::size_t i = 0; i < text_.size();) {
+    if (text_[i] == c) found = static_cast<int>(i);
+    i += (IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size()) ? 2 : 1;
+  }
+  return found;
 }

@@ -32,6 +32,13 @@ class CString {
   friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
   friend bool operator==(const CString& a, const char* b) { return a.text_ == (b ? b : ""); }
 
+  // Compares without regard to the case of ASCII letters, one code page 936
+  // character at a time (a trail byte is never taken for a letter):
+  // negative, zero or positive.
+  int CompareNoCase(const char* other) const;
+  // Byte index of the last occurrence of `c` as a whole character, or -1.
+  int ReverseFind(char c) const;
+
   // Byte index of the first occurrence at or after `start`, or -1.
   int Find(const char* sub, int start = 0) const;
   int Find(char c, int start = 0) const;

@@ -2,6 +2,8 @@
 
 #include "app/process_state.h"
 #include "app/start_page_record.h"
+#include "desktop/auto_start.h"
+#include "desktop/shortcuts.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -20,6 +22,10 @@ CTessalDlg::CTessalDlg() : CDialog(IDD_TESSAL_DIALOG, nullptr) {}
 BOOL CTessalDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SetTimer(kStartTimer, kStartTimerPeriod);
+  // The desktop integration; the results are not needed.
+  CreateDesktopShortcut(ModuleBaseName(), ModulePath(), ModuleFolder());
+  CreateQuickLaunchShortcut(ModuleBaseName(), ModulePath(), ModuleFolder());
+  QueryAutoStart();
   return TRUE;
 }
 

@@ -13,10 +13,18 @@
 #include <windows.h>
 #include <windowsx.h>
 #include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <wininet.h>
 #else
 #include "platform/api/win_types.h"
 #include "platform/api/user_constants.h"
 #include "platform/api/user_functions.h"
 #include "platform/api/kernel_functions.h"
 #include "platform/api/commctrl_functions.h"
+#include "platform/api/com_functions.h"
+#include "platform/api/shell_functions.h"
+#include "platform/api/registry_functions.h"
+#include "platform/api/wininet_functions.h"
 #endif

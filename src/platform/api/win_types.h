@@ -24,6 +24,7 @@ using CHAR = char;
 using WCHAR = char16_t;
 using LONGLONG = std::int64_t;
 using ULONGLONG = std::uint64_t;
+using SIZE_T = std::size_t;
 using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
@@ -122,3 +123,8 @@ union LARGE_INTEGER {
   LONGLONG QuadPart;
 };
 using PLARGE_INTEGER = LARGE_INTEGER*;
+
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};

@@ -16,4 +16,12 @@ inline bool IsLeadByte936(unsigned char byte) { return byte >= 0x81 && byte <= 0
 // that does not split a two-byte character.
 std::size_t CharacterSafePrefix(const std::string& text, std::size_t limit);
 
+// ASCII letters in lower case, the bytes of two-byte characters unchanged:
+// the comparison key of names that Windows compares without regard to case.
+std::string FoldCase936(const std::string& text);
+
+// UTF-16 (as the wide functions take it) to and from code page 936.
+std::u16string Cp936ToUtf16(const std::string& text);
+std::string Utf16ToCp936(const std::u16string& text);
+
 }  // namespace desktop

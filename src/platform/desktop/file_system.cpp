@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/desktop/codepage.h"
+#include "platform/desktop/file_listing.h"
 #include "platform/desktop/state.h"
 
 namespace desktop {
@@ -73,6 +74,8 @@ bool Allows(DWORD share, DWORD access) {
 
 }  // namespace
 
+FileSystem::FileSystem() = default;
+
 FileSystem::~FileSystem() {
   for (auto& [key, file] : open_) close(file.fd);
 }
@@ -88,7 +91,13 @@ std::string FileSystem::RealPath(const std::string& windowsPath) const {
   if (drive == drives_.end()) return {};
   std::string real = drive->second;
   while (real.size() > 1 && real.back() == '/') real.pop_back();
-  for (const std::string& part : SplitComponents(windowsPath.substr(2))) {
+  std::vector<std::string> parts = SplitComponents(windowsPath.substr(2));
+  // Most paths are written as they exist: one look-up settles them.
+  std::string exact = real == "/" ? std::string() : real;
+  for (const std::string& part : parts) exact += "/" + Cp936ToUtf8(part);
+  struct stat st;
+  if (!exact.empty() && lstat(exact.c_str(), &st) == 0) return exact;
+  for (const std::string& part : parts) {
     std::string name = Cp936ToUtf8(part);
     real = (real == "/" ? std::string() : real) + "/" + MatchEntry(real, name);
   }

@@ -2,14 +2,23 @@
 // onto real folders the way Wine maps them (C: to the run's own folder,
 // Z: to the real root), names compared without regard to case, and the
 // sharing rules of CreateFile between the handles the program holds.
+// Attribute bits: read-only is the owner's missing write permission (kept
+// by the real file system); hidden, system and archive are kept here, by
+// file identity, for as long as the run lasts.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/api/kernel_functions.h"
 
 namespace desktop {
+
+class FolderListing;
 
 class FileSystem {
  public:
@@ -27,7 +36,29 @@ class FileSystem {
   BOOL Size(HANDLE handle, LONGLONG* size);
 
   std::size_t openCount() const { return open_.size(); }
+  FileSystem();
   ~FileSystem();
+  FileSystem(const FileSystem&) = delete;
+  FileSystem& operator=(const FileSystem&) = delete;
+
+  // Attributes of a real path, as GetFileAttributes reports them: a
+  // symbolic link is a reparse point (and a directory when it points at
+  // one), never followed. INVALID_FILE_ATTRIBUTES when there is no entry.
+  DWORD Attributes(const std::string& realPath, unsigned long long* size = nullptr) const;
+  // Each answers a Windows error code, ERROR_SUCCESS on success.
+  DWORD SetAttributes(const std::string& realPath, DWORD attributes);
+  DWORD DeleteFile(const std::string& realPath);
+  DWORD CreateDirectory(const std::string& realPath);
+  DWORD RemoveDirectory(const std::string& realPath);
+
+  // ERROR_FILE_NOT_FOUND when the folder of a missing entry exists, else
+  // ERROR_PATH_NOT_FOUND.
+  DWORD MissingEntryError(const std::string& realPath) const;
+
+  // Folder listings (FindFirstFile handles).
+  HANDLE FindFirst(const std::string& windowsPattern, WIN32_FIND_DATAA* first);
+  BOOL FindNext(HANDLE handle, WIN32_FIND_DATAA* data);
+  BOOL FindClose(HANDLE handle);
 
  private:
   struct OpenFile {
@@ -38,9 +69,15 @@ class FileSystem {
     DWORD share;
   };
   OpenFile* Find(HANDLE handle);
+  bool HeldWithoutDeleteSharing(const std::string& realPath) const;
+  DWORD AttributesOf(const std::string& realPath, const struct stat& st) const;
+  bool IsDriveRoot(const std::string& realFolder) const;
 
   std::map<char, std::string> drives_;
   std::map<ULONG_PTR, OpenFile> open_;
+  std::map<ULONG_PTR, std::unique_ptr<FolderListing>> listings_;
+  // Hidden, system and archive bits by (device, inode), once set.
+  std::map<std::pair<unsigned long long, unsigned long long>, DWORD> storedBits_;
   ULONG_PTR next_ = 0x104;
 };
 

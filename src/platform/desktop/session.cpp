@@ -10,6 +10,8 @@
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/file_system.h"
 #include "platform/desktop/headless_host.h"
+#include "platform/desktop/registry_store.h"
+#include "platform/desktop/url_cache_store.h"
 
 namespace desktop {
 namespace {
@@ -20,6 +22,32 @@ std::string MakeTemporaryRoot() {
   std::string pattern = (std::filesystem::temp_directory_path() / "tessal-run-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a run folder");
   return pattern;
+}
+
+// The run's user profile, laid out as on Windows 7 and later.
+constexpr char kProfile[] = "C:\\users\\player";
+struct SpecialFolder {
+  int csidl;
+  const char* underProfile;
+};
+const SpecialFolder kSpecialFolders[] = {
+    {0x0010 /* CSIDL_DESKTOPDIRECTORY */, "\\Desktop"},
+    {0x001A /* CSIDL_APPDATA */, "\\AppData\\Roaming"},
+    {0x0020 /* CSIDL_INTERNET_CACHE */, "\\AppData\\Local\\Microsoft\\Windows\\Temporary Internet Files"},
+};
+// Folders a fresh profile has besides the special folders themselves.
+const char* const kProfileFolders[] = {
+    "\\AppData\\Roaming\\Microsoft\\Internet Explorer\\Quick Launch",
+};
+
+void CreateProfile(State& state, FileSystem& files) {
+  for (const SpecialFolder& folder : kSpecialFolders) {
+    state.specialFolders[folder.csidl] = std::string(kProfile) + folder.underProfile;
+    std::filesystem::create_directories(files.RealPath(state.specialFolders[folder.csidl]));
+  }
+  for (const char* folder : kProfileFolders) {
+    std::filesystem::create_directories(files.RealPath(std::string(kProfile) + folder));
+  }
 }
 
 }  // namespace
@@ -37,9 +65,14 @@ Session::Session(SessionOptions options)
   std::filesystem::create_directories(std::filesystem::path(root_) / "c");
   files_->MapDrive('C', root_ + "/c");
   files_->MapDrive('Z', "/");
+  registry_ = std::make_unique<RegistryStore>(root_ + "/registry.txt");
+  urlCache_ = std::make_unique<UrlCacheStore>();
 
   state_.host = host_.get();
   state_.files = files_.get();
+  state_.registry = registry_.get();
+  state_.urlCache = urlCache_.get();
+  CreateProfile(state_, *files_);
   state_.programPath = options.programPath;
   state_.resources = options.resources;
   state_.screenWidth = options.screenWidth;

@@ -16,6 +16,8 @@
 namespace desktop {
 
 class FileSystem;
+class RegistryStore;
+class UrlCacheStore;
 
 struct SessionOptions {
   // Real folder that holds drive C: (as "c/") and any other run data. Empty:
@@ -58,6 +60,22 @@ class Session {
 
   const std::vector<MessageBoxRecord>& boxes() const { return state_.boxes; }
 
+  // The user the program runs as: a standard user (the default) is refused
+  // write access to the machine's registry keys; an elevated one is not.
+  void SetElevatedUser(bool elevated) { state_.elevatedUser = elevated; }
+  // The version GetVersionExA reports (default 10.0.19045).
+  void SetWindowsVersion(DWORD major, DWORD minor, DWORD build = 0) {
+    state_.version = WindowsVersion{major, minor, build};
+  }
+  // Moves a special folder (CSIDL) to another Windows path; not created.
+  void SetSpecialFolder(int csidl, std::string windowsPath) {
+    state_.specialFolders[csidl] = std::move(windowsPath);
+  }
+  // ShellExecuteA calls, oldest first.
+  const std::vector<ShellExecuteRecord>& shellExecutes() const { return state_.shellExecutes; }
+  UrlCacheStore& urlCache() { return *urlCache_; }
+  RegistryStore& registry() { return *registry_; }
+
   // Changes the screen as a display change would.
   void SetScreen(int width, int height, RECT workArea);
 
@@ -65,6 +83,8 @@ class Session {
   State state_;
   std::unique_ptr<Host> host_;
   std::unique_ptr<FileSystem> files_;
+  std::unique_ptr<RegistryStore> registry_;
+  std::unique_ptr<UrlCacheStore> urlCache_;
   std::string root_;
   bool ownsRoot_ = false;
   std::vector<std::string> transcript_;

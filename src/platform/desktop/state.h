@@ -17,6 +17,8 @@ namespace desktop {
 
 class Host;
 class FileSystem;
+class RegistryStore;
+class UrlCacheStore;
 
 struct WindowClass {
   std::string name;
@@ -90,6 +92,30 @@ struct MessageBoxRecord {
   bool open = true;
 };
 
+// One ShellExecuteA call as the program made it; the headless desktop
+// executes nothing.
+struct ShellExecuteRecord {
+  HWND owner = nullptr;
+  std::string verb;  // code page 936 bytes; empty for a null verb
+  std::string file;
+  std::string parameters;
+  std::string directory;
+  int show = 0;
+};
+
+// A registry key the program holds open.
+struct OpenRegistryKey {
+  std::string path;  // full path, root name first
+  DWORD access = 0;
+};
+
+// The system's version as GetVersionExA reports it.
+struct WindowsVersion {
+  DWORD major = 10;
+  DWORD minor = 0;
+  DWORD build = 19045;
+};
+
 class State {
  public:
   // Windows
@@ -133,8 +159,19 @@ class State {
   const ResourceSet* resources = nullptr;
   bool commonControlsReady = false;
 
+  // Shell, COM, registry and URL cache
+  std::map<int, std::string> specialFolders;  // CSIDL to Windows path
+  std::vector<ShellExecuteRecord> shellExecutes;
+  WindowsVersion version;
+  bool elevatedUser = false;  // a standard user unless the run says otherwise
+  int comInitCount = 0;
+  std::map<ULONG_PTR, OpenRegistryKey> registryKeys;
+  ULONG_PTR nextRegistryKey = 0x2000;
+
   Host* host = nullptr;
   FileSystem* files = nullptr;
+  RegistryStore* registry = nullptr;
+  UrlCacheStore* urlCache = nullptr;
 
  private:
   ULONG_PTR nextHandle_ = 0x10010;
