@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/divergence.h"
 #include "tests/support/platform_test.h"
 
 namespace {
@@ -98,7 +99,9 @@ TEST_F(ShellTest, CreatingAnObjectNeedsAnApartment) {
 TEST_F(ShellTest, WideConversionCountsTheTerminatorAndRefusesASmallBuffer) {
   WCHAR wide[4];
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", -1, nullptr, 0), 4);
-  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "游戏", -1, nullptr, 0), 3);  // two characters
+  if (!WINE_DIVERGES("the test prefix's ANSI code page is 1252, not the players' 936")) {
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "游戏", -1, nullptr, 0), 3);  // two characters
+  }
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", -1, wide, 4), 4);
   EXPECT_EQ(wide[0], 'a');
   EXPECT_EQ(wide[3], 0);
