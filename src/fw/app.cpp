@@ -77,6 +77,16 @@ BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
 }
 
 int CWinApp::DoMessageBox(LPCSTR prompt, UINT type, UINT) {
+  // A framework box without an icon of its own gets the usual one.
+  if ((type & MB_ICONMASK) == 0) {
+    switch (type & MB_TYPEMASK) {
+      case MB_OK:
+      case MB_OKCANCEL: type |= MB_ICONEXCLAMATION; break;
+      case MB_YESNO:
+      case MB_YESNOCANCEL: type |= MB_ICONQUESTION; break;
+      default: break;
+    }
+  }
   return ::MessageBoxA(SafeOwner(), prompt, m_pszAppName, type);
 }
 

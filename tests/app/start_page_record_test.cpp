@@ -54,7 +54,7 @@ TEST_P(RecordTableTest, GivesItsResultBoxAndAddress) {
     ASSERT_EQ(session().boxes().size(), 1u);
     EXPECT_EQ(session().boxes()[0].text, c.box);
     EXPECT_EQ(session().boxes()[0].caption, "Tessal");  // the program file's base name
-    EXPECT_EQ(session().boxes()[0].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(session().boxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
   } else {
     EXPECT_TRUE(session().boxes().empty());
   }
