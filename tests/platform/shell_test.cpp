@@ -40,6 +40,8 @@ TEST_F(ShellTest, TheShellLinkObjectSavesALinkFileWithTheShellLinkHeader) {
   ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                              reinterpret_cast<void**>(&link)),
             S_OK);
+  EXPECT_EQ(link->SetPath("C:\\Games\\Tessal\\Missing.exe"), S_FALSE);  // kept, but not found
+  PutFile("C:\\Games\\Tessal\\Tessal.exe", "MZ");
   EXPECT_EQ(link->SetPath("C:\\Games\\Tessal\\Tessal.exe"), S_OK);
   EXPECT_EQ(link->SetWorkingDirectory("C:\\Games\\Tessal\\"), S_OK);
   char target[MAX_PATH] = {};

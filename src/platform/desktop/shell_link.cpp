@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/api/kernel_functions.h"
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/state.h"
 
@@ -133,7 +134,10 @@ HRESULT ShellLink::SetRelativePath(LPCSTR, DWORD) { return S_OK; }
 HRESULT ShellLink::Resolve(HWND, DWORD) { return S_OK; }
 HRESULT ShellLink::SetPath(LPCSTR file) {
   if (!file) return E_INVALIDARG;
-  return Set(fields_.target, file);
+  HRESULT stored = Set(fields_.target, file);
+  if (FAILED(stored)) return stored;
+  // The shell keeps a target it cannot find, but says so.
+  return GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES ? S_FALSE : S_OK;
 }
 
 HRESULT ShellLink::GetClassID(CLSID* classId) {
