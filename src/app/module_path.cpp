@@ -1,15 +1,11 @@
 #include "app/module_path.h"
 
-namespace {
-
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
-}  // namespace
+#include "fw/mbcs.h"
 
 SplitPathParts SplitPath(const std::string& path) {
   SplitPathParts parts;
   std::size_t start = 0;
-  if (path.size() >= 2 && path[1] == ':' && !IsLeadByte(static_cast<unsigned char>(path[0]))) {
+  if (path.size() >= 2 && path[1] == ':' && !AfxIsLeadByte(static_cast<unsigned char>(path[0]))) {
     parts.drive = path.substr(0, 2);
     start = 2;
   }
@@ -18,7 +14,7 @@ SplitPathParts SplitPath(const std::string& path) {
   std::size_t lastDot = std::string::npos;
   for (std::size_t i = start; i < path.size();) {
     unsigned char c = static_cast<unsigned char>(path[i]);
-    if (IsLeadByte(c) && i + 1 < path.size()) {
+    if (AfxCharWidth(path, i) == 2) {
       i += 2;
       continue;
     }

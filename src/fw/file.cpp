@@ -1,11 +1,11 @@
 #include "fw/file.h"
 
+#include "fw/mbcs.h"
+
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 // The share mode CreateFile takes for the framework's share flags.
 DWORD ShareModeFor(UINT flags) {
@@ -69,7 +69,7 @@ BOOL CFileException::GetErrorMessage(LPSTR buffer, UINT maxError, UINT* helpCont
   // Cut to fit, never in the middle of a two-byte character.
   UINT limit = maxError - 1, i = 0;
   while (i < n) {
-    UINT width = (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < n) ? 2 : 1;
+    UINT width = static_cast<UINT>(AfxCharWidth(std::string_view(text, n), i));
     if (i + width > limit) break;
     i += width;
   }

@@ -6,17 +6,16 @@
 #include <vector>
 
 #include "fw/app.h"
+#include "fw/mbcs.h"
 
 namespace {
-
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 // The text with ASCII letters in lower case, two-byte characters unchanged.
 std::string FoldedCase(const char* text) {
   std::string out = text ? text : "";
   for (std::size_t i = 0; i < out.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(out[i]);
-    if (IsLeadByte(c) && i + 1 < out.size()) {
+    if (AfxCharWidth(out, i) == 2) {
       ++i;
     } else if (c >= 'A' && c <= 'Z') {
       out[i] = static_cast<char>(c - 'A' + 'a');
@@ -61,10 +60,10 @@ int CString::Find(const char* sub, int start) const {
   // Walk whole characters, so that a match starts on a character boundary.
   std::size_t i = 0;
   while (i < text_.size() && i < static_cast<std::size_t>(start)) {
-    i += (IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size()) ? 2 : 1;
+    i += AfxCharWidth(text_, i);
   }
   for (; i + n <= text_.size();
-       i += (IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size()) ? 2 : 1) {
+       i += AfxCharWidth(text_, i)) {
     if (text_.compare(i, n, sub) == 0) return static_cast<int>(i);
     if (i == text_.size()) break;
   }
@@ -142,7 +141,7 @@ int CString::ReverseFind(char c) const {
   int found = -1;
   for (std::size_t i = 0; i < text_.size();) {
     if (text_[i] == c) found = static_cast<int>(i);
-    i += (IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size()) ? 2 : 1;
+    i += AfxCharWidth(text_, i);
   }
   return found;
 }

@@ -2,22 +2,15 @@
 // follows a rename: two runs of the real program under different names.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/command_output.h"
 
 namespace {
 
 std::string RunTessal(const std::string& programPath) {
-  std::string command = std::string("'") + TESSAL_BINARY + "' --program '" + programPath +
-                        "' --script 'wait 1500' 2>&1";
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return output;
-  std::array<char, 4096> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
-  pclose(pipe);
-  return output;
+  return CommandOutput(std::string("'") + TESSAL_BINARY + "' --program '" + programPath +
+                       "' --script 'wait 1500' 2>&1");
 }
 
 TEST(CaptionTest, TheCaptionIsTheProgramFilesBaseNameAndFollowsARename) {

@@ -11,6 +11,7 @@
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/session.h"
 #include "tests/desktop/desktop_test.h"
+#include "tests/support/command_output.h"
 
 namespace {
 
@@ -146,15 +147,8 @@ TEST_F(AutoStartTest, WithoutTheValueTheQueryClearsTheFlagPortableOnly) {
 class AutoStartCopiesTest : public AutoStartTest {
  protected:
   std::string Run(const std::string& program, const std::string& user, const std::string& steps) {
-    std::string command = std::string("'") + TESSAL_AUTO_START_PROBE + "' '" +
-                          session().rootFolder() + "' '" + program + "' " + user + " " + steps;
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return output;
-    std::array<char, 1024> line;
-    while (std::fgets(line.data(), line.size(), pipe)) output += line.data();
-    pclose(pipe);
-    return output;
+    return CommandOutput(std::string("'") + TESSAL_AUTO_START_PROBE + "' '" +
+                         session().rootFolder() + "' '" + program + "' " + user + " " + steps);
   }
 };
 

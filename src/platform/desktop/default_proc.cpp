@@ -18,8 +18,8 @@ LRESULT OnNcCalcSize(Window& w, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnWindowPosChanged(Window& w, const WINDOWPOS& pos) {
-  constexpr UINT kNoClientSize = 0x0800;
-  constexpr UINT kNoClientMove = 0x1000;
+  using desktop::kNoClientMove;
+  using desktop::kNoClientSize;
   HWND hwnd = w.handle;
   // The size first, then the position, as Windows reports them.
   if (!(pos.flags & kNoClientSize)) {

@@ -12,6 +12,11 @@ constexpr int kDialogFrame = 3;    // SM_CXDLGFRAME
 constexpr int kBorder = 1;         // SM_CXBORDER
 constexpr int kClientEdge = 2;     // SM_CXEDGE
 
+// SetWindowPos flags Windows keeps for its own use: the client area did not
+// change size, or did not move.
+constexpr UINT kNoClientSize = 0x0800;
+constexpr UINT kNoClientMove = 0x1000;
+
 // The frame's width on each side (top without the caption).
 int FrameWidth(DWORD style, DWORD exStyle);
 

@@ -11,10 +11,8 @@ using desktop::Window;
 
 namespace {
 
-// Internal SetWindowPos flags, as Windows keeps them for its own use: the
-// client area did not move or did not change size.
-constexpr UINT kNoClientSize = 0x0800;
-constexpr UINT kNoClientMove = 0x1000;
+using desktop::kNoClientMove;
+using desktop::kNoClientSize;
 
 constexpr int kMinimisedX = -32000;
 constexpr int kMinimisedWidth = 160;

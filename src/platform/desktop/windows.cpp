@@ -274,10 +274,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   if (!w->parent && !w->messageBox) desktop::Log("window \"" + w->text + "\" destroyed");
   SendDestroy(hwnd);
   SendNcDestroy(hwnd);
-  if (s.focus && desktop::TopLevelOf(s.focus) == nullptr) s.focus = nullptr;
-  HWND focusTop = desktop::TopLevelOf(s.focus);
-  if (focusTop == hwnd || IsChild(hwnd, s.focus)) s.focus = nullptr;
-  Forget(hwnd);
+  Forget(hwnd);  // also drops the focus when it was in the tree
   if (wasActive || s.active == hwnd) {
     s.active = nullptr;
     if (owner && IsWindowVisible(owner)) desktop::ActivateWindow(owner);
