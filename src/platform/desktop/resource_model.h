@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/api/win_types.h"
@@ -51,10 +52,13 @@ struct StringResource {
   std::string text;
 };
 
-// A picture resource kept as a file next to the sources (the artwork).
+// A picture resource kept as a file next to the sources (the artwork). The
+// Windows resource compiler reads the file; the portable desktop reads the
+// same bytes, embedded into the program when it is built.
 struct FileResource {
   WORD id = 0;
-  std::string path;  // relative to res/
+  std::string path;        // relative to res/
+  std::string_view bytes;  // the file's contents (a .bmp or .ico file)
 };
 
 struct ResourceSet {
