@@ -1,0 +1,21 @@
+// The skinned frame's caption buttons: a glyph or a two-character label on
+// a blue tile; the hover look is the same on a brighter tile.
+#pragma once
+
+#include <string>
+
+#include "tools/artgen/canvas.h"
+#include "tools/artgen/lettering.h"
+
+namespace artgen {
+
+enum class CaptionGlyph { kClose, kMaximize, kRestore, kMinimize, kTray };
+
+enum class Look { kNormal, kHover, kPressed };
+
+// 18 × 18.
+Canvas CaptionGlyphButton(CaptionGlyph glyph, Look look);
+// 38 × 18.
+Canvas CaptionLabelButton(const Typesetter& type, const std::u32string& label, Look look);
+
+}  // namespace artgen
