@@ -54,7 +54,7 @@ void PaintBody(Canvas& canvas, const Typesetter& type) {
   // The band the buttons sit on.
   Fill(canvas, Intersect(Body(3), Rectangle(kBodyLeft, kBodyTop, kBodyRight, 160)),
        VerticalGradient({34, 68, 108}, {18, 38, 66}, kBodyTop, 160));
-  Fill(canvas, Rectangle(248, 159, 980, 160), palette::kGold, 0.75);
+  Fill(canvas, Rectangle(248, 159, 912, 160), palette::kGold, 0.75);
   for (double x : {429.5, 803.0}) Diamond(canvas, x, 143.5, 4, palette::kGold);
   Fill(canvas, Rectangle(258, 143, 314, 144), palette::kGold, 0.6);
   Diamond(canvas, 254, 143.5, 3, palette::kGold);
