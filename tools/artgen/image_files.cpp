@@ -172,15 +172,15 @@ std::string EncodePngFile(const Canvas& picture) {
     }
   }
   // A zlib stream of stored deflate blocks.
+  // (raw is never empty: every row has its filter byte.)
   std::string zlib = "\x78\x01";
   constexpr std::size_t kBlock = 65535;
-  for (std::size_t at = 0; at < raw.size() || at == 0; at += kBlock) {
+  for (std::size_t at = 0; at < raw.size(); at += kBlock) {
     std::size_t length = std::min(kBlock, raw.size() - at);
-    zlib += static_cast<char>(at + length >= raw.size() ? 1 : 0);
+    zlib += static_cast<char>(at + length == raw.size() ? 1 : 0);  // the last block
     PutLe(zlib, static_cast<std::uint32_t>(length), 2);
     PutLe(zlib, static_cast<std::uint32_t>(~length & 0xFFFF), 2);
     zlib.append(raw, at, length);
-    if (raw.empty()) break;
   }
   std::uint32_t a = 1, b = 0;
   for (char ch : raw) {

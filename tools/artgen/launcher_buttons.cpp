@@ -26,8 +26,8 @@ RoundColours ColoursFor(Look look, bool warmHover) {
   return {palette::kNavyLight, palette::kNavyDeep, palette::kIvory};
 }
 
-// A gold-rimmed disc centred on (cx, cy); returns the glyph's colour and
-// its downward offset (a pressed button sinks by a pixel).
+// A gold-rimmed disc centred on (cx, cy) with its glyph; the glyph of a
+// pressed button sinks by a pixel.
 Canvas RoundButton(int size, double cx, double cy, Look look, bool warmHover,
                    void (*glyph)(Canvas&, double cx, double cy, Rgb colour)) {
   Canvas picture(size, size, palette::kShadow);
@@ -91,9 +91,12 @@ Canvas PortalLinkButton(const Typesetter& type, const std::u32string& label, Loo
                            {x - 2.5, 11.5 + sink}}),
          palette::kGold);
   }
+  // The label with a soft shadow one pixel below it.
   Lettering name = type.Set(label, {13, 0.2, 0.5});
-  LetterCentred(picture, name, kWidth / 2.0, kHeight / 2.0 + sink, Flat(palette::kShadow), 0.6);
-  LetterCentred(picture, name, kWidth / 2.0, kHeight / 2.0 - 0.5 + sink, Flat(text));
+  const int left = (kWidth - name.width) / 2;
+  const int row = (kHeight - name.height) / 2 + static_cast<int>(sink);
+  Letter(picture, name, left, row + 1, Flat(palette::kShadow), 0.6);
+  Letter(picture, name, left, row, Flat(text));
 
   ApplyKey(picture, Mask(kWidth, kHeight, outline));
   return picture;
