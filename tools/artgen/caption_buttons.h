@@ -6,12 +6,11 @@
 
 #include "tools/artgen/canvas.h"
 #include "tools/artgen/lettering.h"
+#include "tools/artgen/look.h"
 
 namespace artgen {
 
 enum class CaptionGlyph { kClose, kMaximize, kRestore, kMinimize, kTray };
-
-enum class Look { kNormal, kHover, kPressed };
 
 // 18 × 18.
 Canvas CaptionGlyphButton(CaptionGlyph glyph, Look look);

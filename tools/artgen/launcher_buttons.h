@@ -6,8 +6,8 @@
 #include <string>
 
 #include "tools/artgen/canvas.h"
-#include "tools/artgen/caption_buttons.h"
 #include "tools/artgen/lettering.h"
+#include "tools/artgen/look.h"
 
 namespace artgen {
 
