@@ -24,6 +24,10 @@ class CWnd : public CCmdTarget {
   static void DeleteTempMap();
   BOOL Attach(HWND hwnd);
   HWND Detach();
+  // Binds an existing window to this object and routes its messages
+  // through the framework; the window's own procedure becomes the default.
+  BOOL SubclassWindow(HWND hwnd);
+  BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
   // Offered each queued message before it is dispatched; TRUE consumes it.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -44,6 +48,7 @@ class CWnd : public CCmdTarget {
   void GetWindowRect(LPRECT rect) const;
   void ClientToScreen(LPPOINT point) const;
   void ScreenToClient(LPPOINT point) const;
+  void ScreenToClient(LPRECT rect) const;
   void CenterWindow(CWnd* alternateOwner = nullptr);
   BOOL EnableWindow(BOOL enable = TRUE);
   BOOL IsWindowEnabled() const;
