@@ -8,6 +8,9 @@
 #include "fw/string.h"
 #include "fw/types.h"
 
+// windowsx.h has a macro of this name; the member must not be hidden by it.
+#undef SubclassWindow
+
 class CWnd : public CCmdTarget {
  public:
   CWnd() = default;
