@@ -105,6 +105,7 @@ std::string WebBrowser::Background() const {
   std::size_t at = body == std::string::npos ? body : lower.find("background-color", body);
   if (at == std::string::npos) return "#ffffff";
   std::size_t colon = lower.find(':', at);
+  if (colon == std::string::npos) return "#ffffff";
   std::size_t end = lower.find_first_of(";}", colon);
   std::string value = lower.substr(colon + 1, end == std::string::npos ? end : end - colon - 1);
   value.erase(0, value.find_first_not_of(' '));
