@@ -8,7 +8,8 @@ namespace {
 
 // What every page gets from its host: a black background, and a namespace
 // list for the host's own tags.
-const OLECHAR* const kHostStyleSheet = reinterpret_cast<const OLECHAR*>(u"BODY {background-color:#000000}");
+const OLECHAR* const kHostStyleSheet =
+    reinterpret_cast<const OLECHAR*>(u"BODY {background-color:#000000}");
 constexpr SIZE_T kHostStyleSheetBytes = 64;
 const OLECHAR* const kHostNamespaces =
     reinterpret_cast<const OLECHAR*>(u"IE;MyTags;MyTags2='www.tessal.example'");

@@ -30,8 +30,8 @@ class CHtmlCtrl : public CFixHtmlView {
   BOOL CreateFromPlaceholder(CWnd* parent, RECT rect);
   // Opens `url` with these callbacks (any may be null); a null address
   // changes nothing.
-  void NavigateWithCallbacks(const char* url, BeforeNavigateCallback beforeNavigate,
-                             void* context, DocumentCompleteCallback documentComplete);
+  void NavigateWithCallbacks(const char* url, BeforeNavigateCallback beforeNavigate, void* context,
+                             DocumentCompleteCallback documentComplete);
   // Calls the current page's script member `name` as a method with the
   // arguments in order. The caller owns and clears the result; any failure
   // gives VT_BOOL / VARIANT_FALSE.

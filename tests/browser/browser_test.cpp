@@ -30,8 +30,17 @@ const desktop::ResourceSet* BrowserTest::Resources() {
     desktop::ResourceSet r;
     auto dialog = [](WORD id, int placeholderId) {
       return desktop::DialogResource{
-          id, true, WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 300, 220,
-          "Browser host", "MS Shell Dlg", 8,
+          id,
+          true,
+          WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFONT,
+          0,
+          0,
+          0,
+          300,
+          220,
+          "Browser host",
+          "MS Shell Dlg",
+          8,
           {
               {"Static", "", WS_CHILD | WS_VISIBLE, 0, 5, 5, 40, 20, 1001, 0},
               {"Static", "", WS_CHILD, 0, 50, 5, 40, 20, placeholderId, 0},

@@ -16,8 +16,8 @@ struct KeyCase {
   std::vector<int> held;  // held around the key, in this order
   int key;
   bool passEnterToPage;
-  bool offeredToBrowser;  // reached the browser's accelerator handling
-  bool reachedPage;       // reached the page by dispatch
+  bool offeredToBrowser;      // reached the browser's accelerator handling
+  bool reachedPage;           // reached the page by dispatch
   const char* browserAction;  // what the browser did with it, or null
 };
 
@@ -27,7 +27,8 @@ class KeyFilterTest : public BrowserTest, public ::testing::WithParamInterface<K
 
 bool HasKeyDown(const std::vector<MSG>& messages, int key) {
   return std::any_of(messages.begin(), messages.end(), [key](const MSG& m) {
-    return (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) && m.wParam == static_cast<WPARAM>(key);
+    return (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) &&
+           m.wParam == static_cast<WPARAM>(key);
   });
 }
 
@@ -146,8 +147,8 @@ TEST_P(EnterTest, EnterReachingTheLoginFormSendsIt) {
   });
   headless().Wait(10).Do("", [&] { dialog.browser.SetFocus(); }).Press(VK_RETURN).Wait(10);
   dialog.DoModal();
-  EXPECT_EQ(log.navigations, (std::vector<std::string>{"http://login.test/",
-                                                      "http://login.test/enter?client=1"}));
+  EXPECT_EQ(log.navigations,
+            (std::vector<std::string>{"http://login.test/", "http://login.test/enter?client=1"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(PassEnterToPage, EnterTest, ::testing::Values(FALSE, TRUE));

@@ -36,7 +36,8 @@ TEST_F(HtmlCtrlTest, TheBrowserTakesThePlaceOfTheFirstPlaceholder) {
   EXPECT_FALSE(browser().PassEnterToPage);  // cleared by the creation
   EXPECT_EQ(::GetParent(browser().m_hWnd), dialog_.m_hWnd);
   EXPECT_TRUE(browser().IsWindowVisible());
-  EXPECT_EQ(browser().GetStyle() & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+  EXPECT_EQ(browser().GetStyle() & (WS_CHILD | WS_VISIBLE),
+            static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
   CRect placed;
   browser().GetWindowRect(&placed);
   dialog_.ScreenToClient(&placed);
@@ -46,7 +47,7 @@ TEST_F(HtmlCtrlTest, TheBrowserTakesThePlaceOfTheFirstPlaceholder) {
        child = ::GetWindow(child, GW_HWNDNEXT)) {
     if (child != browser().m_hWnd && ::GetDlgCtrlID(child) == -1) ++placeholders;
   }
-  EXPECT_EQ(placeholders, 1);  // the second placeholder stays
+  EXPECT_EQ(placeholders, 1);             // the second placeholder stays
   EXPECT_EQ(Shown(browser()), "(none)");  // nothing loads before the first navigation
 }
 
@@ -56,7 +57,8 @@ TEST_F(HtmlCtrlTest, WithoutAPlaceholderNothingIsCreated) {
   EXPECT_FALSE(other.created);
   EXPECT_EQ(other.browser.m_hWnd, nullptr);
   int children = 0;
-  for (HWND child = ::GetWindow(other.m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = ::GetWindow(other.m_hWnd, GW_CHILD); child;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
     ++children;
   }
   EXPECT_EQ(children, 3);
@@ -86,19 +88,18 @@ TEST_F(HtmlCtrlTest, ACancellingCallbackCancelsOnlyThatNavigationAndStaysInstall
   ASSERT_TRUE(Engine(browser()).engine().ClickLink("help"));
   Pump();
   EXPECT_EQ(Shown(browser()), "http://login.test/help.html");
-  EXPECT_EQ(log_.navigations, (std::vector<std::string>{
-                                  "http://login.test/", "http://login.test/news.html",
-                                  "http://login.test/ads.html",
-                                  "http://game.test/play?server_name=s12&client=1",
-                                  "http://login.test/help.html"}));
+  EXPECT_EQ(log_.navigations,
+            (std::vector<std::string>{
+                "http://login.test/", "http://login.test/news.html", "http://login.test/ads.html",
+                "http://game.test/play?server_name=s12&client=1", "http://login.test/help.html"}));
 }
 
 TEST_F(HtmlCtrlTest, FramesRaiseSeveralEventsAndTheOneShotCallbackRunsOnceAtTheFirst) {
   browser().NavigateWithCallbacks("http://login.test/", RecordNavigation, &log_, RecordCompletion);
   Pump();
-  EXPECT_EQ(browser().completed, (std::vector<std::string>{"http://login.test/news.html",
-                                                          "http://login.test/ads.html",
-                                                          "http://login.test/"}));
+  EXPECT_EQ(browser().completed,
+            (std::vector<std::string>{"http://login.test/news.html", "http://login.test/ads.html",
+                                      "http://login.test/"}));
   ASSERT_EQ(g_completedControls.size(), 1u);
   EXPECT_EQ(g_completedControls[0], &browser());
   // Later documents do not run it again.

@@ -140,9 +140,9 @@ TEST_F(BrowserTest, TheLoginSiteFileGivesItsFourLinksOnce) {
                                        &log, ReadPortalLinks);
   Pump();
   EXPECT_EQ(g_links.calls, 1);
-  EXPECT_EQ(g_links.values, (std::vector<std::string>{
-                                "http://pay.tessal.test/", "http://bbs.tessal.test/",
-                                "http://kf.tessal.test/", "http://www.tessal.test/"}));
+  EXPECT_EQ(g_links.values,
+            (std::vector<std::string>{"http://pay.tessal.test/", "http://bbs.tessal.test/",
+                                      "http://kf.tessal.test/", "http://www.tessal.test/"}));
   EXPECT_EQ(dialog.browser.completed.size(), 2u);  // the frame's and the page's
   EXPECT_EQ(log.navigations.size(), 2u);
 }

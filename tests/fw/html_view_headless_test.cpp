@@ -40,7 +40,8 @@ class HtmlViewTest : public PlatformTest {
   void SetUp() override {
     PlatformTest::SetUp();
     desktop::web::ScriptedSite site;
-    site.pages["http://game.test/\xE6\xB8\xB8\xE6\x88\x8F.html"].frames = {"http://game.test/f.html"};
+    site.pages["http://game.test/\xE6\xB8\xB8\xE6\x88\x8F.html"].frames = {
+        "http://game.test/f.html"};
     site.pages["http://game.test/f.html"];
     session().SetScriptedSite(std::make_shared<desktop::web::ScriptedSite>(site));
     parent_ = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 500, 400, nullptr,
@@ -64,9 +65,10 @@ TEST_F(HtmlViewTest, EventsArriveWithMultiByteAddressesInTheBrowsersOrder) {
   EXPECT_EQ(view.GetDlgCtrlID(), 7);
   view.Navigate2("http://game.test/游戏.html");
   Pump();
-  EXPECT_EQ(view.events, (std::vector<std::string>{
-                             "before http://game.test/游戏.html", "before http://game.test/f.html",
-                             "complete http://game.test/f.html", "complete http://game.test/游戏.html"}));
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{
+                "before http://game.test/游戏.html", "before http://game.test/f.html",
+                "complete http://game.test/f.html", "complete http://game.test/游戏.html"}));
   LPDISPATCH document = view.GetHtmlDocument();
   ASSERT_NE(document, nullptr);
   document->Release();

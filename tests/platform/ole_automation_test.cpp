@@ -133,10 +133,14 @@ TEST_F(OleAutomationTest, Utf8ConvertsBothWaysWithSurrogatePairs) {
 }
 
 TEST_F(OleAutomationTest, InvalidUtf8IsReplacedOrRefused) {
-  const char broken[] = "a\xFF" "b";
+  const char broken[] =
+      "a\xFF"
+      "b";
   WCHAR wide[8] = {};
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, broken, 3, wide, 8), 3);
-  EXPECT_EQ(U16(wide, 3), u"a\xFFFD" u"b");
+  EXPECT_EQ(U16(wide, 3),
+            u"a\xFFFD"
+            u"b");
   SetLastError(0);
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, broken, 3, wide, 8), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));

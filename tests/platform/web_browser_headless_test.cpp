@@ -71,7 +71,8 @@ ScriptedSite TestSite() {
   site.pages["http://game.test/target.html"];
   site.pages["http://game.test/form.html"].onEnter = "http://game.test/sent.html";
   site.pages["http://game.test/sent.html"];
-  site.pages["http://game.test/slow.html"].after = ScriptedPage::Delayed{1500, "http://game.test/target.html"};
+  site.pages["http://game.test/slow.html"].after =
+      ScriptedPage::Delayed{1500, "http://game.test/target.html"};
   site.pages["http://game.test/links.html"].links["next"] = "http://game.test/target.html";
   return site;
 }
@@ -201,9 +202,10 @@ TEST_F(WebBrowserTest, BlankEmptyAndUnknownAddressesAllGiveADocument) {
     const char* shown;
     bool error;
   };
-  for (Case c : {Case{"about:blank", "about:blank", false}, Case{"", "about:blank", false},
-                 Case{"http://nowhere.test/", "http://nowhere.test/", true},
-                 Case{"http://game.test/target.html#top", "http://game.test/target.html#top", false}}) {
+  for (Case c :
+       {Case{"about:blank", "about:blank", false}, Case{"", "about:blank", false},
+        Case{"http://nowhere.test/", "http://nowhere.test/", true},
+        Case{"http://game.test/target.html#top", "http://game.test/target.html#top", false}}) {
     log_.events.clear();
     Open(c.requested);
     ASSERT_NE(browser().document(), nullptr) << c.requested;

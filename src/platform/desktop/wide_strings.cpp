@@ -99,7 +99,10 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int byte
   std::string replacement = utf8 ? std::string("\xFD\xFF", 2) : std::string("?\0", 2);
   bool failed = false;
   std::string converted = Convert(
-      "UTF-16LE", name, input, [&](const char*, std::size_t) { return Replacement{replacement, 1}; },
+      "UTF-16LE", name, input,
+      [&](const char*, std::size_t) {
+        return Replacement{replacement, 1};
+      },
       &failed);
   if (failed && (flags & MB_ERR_INVALID_CHARS)) {
     SetError(ERROR_NO_UNICODE_TRANSLATION);

@@ -7,14 +7,14 @@
 
 #include "platform/desktop/codepage.h"
 
-const IID IID_IHTMLDocument2 = {0x332C4425, 0x26CB, 0x11D0,
-                                {0xB4, 0x83, 0x00, 0xC0, 0x4F, 0xD9, 0x01, 0x19}};
-const IID IID_IHTMLElement = {0x3050F1FF, 0x98B5, 0x11CF,
-                              {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
-const IID IID_IHTMLBodyElement = {0x3050F1D8, 0x98B5, 0x11CF,
-                                  {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
-const IID IID_IHTMLStyle = {0x3050F25E, 0x98B5, 0x11CF,
-                            {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
+const IID IID_IHTMLDocument2 = {
+    0x332C4425, 0x26CB, 0x11D0, {0xB4, 0x83, 0x00, 0xC0, 0x4F, 0xD9, 0x01, 0x19}};
+const IID IID_IHTMLElement = {
+    0x3050F1FF, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
+const IID IID_IHTMLBodyElement = {
+    0x3050F1D8, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
+const IID IID_IHTMLStyle = {
+    0x3050F25E, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
 
 namespace desktop::web {
 namespace {
@@ -221,19 +221,27 @@ HRESULT ScriptObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, D
 
 std::string ArgumentText(const VARIANT& argument) {
   switch (argument.vt) {
-    case VT_BSTR: return FromBstr(argument.bstrVal);
-    case VT_I4: return std::to_string(argument.lVal);
-    case VT_BOOL: return argument.boolVal ? "true" : "false";
-    case VT_NULL: return "null";
-    default: return "undefined";
+    case VT_BSTR:
+      return FromBstr(argument.bstrVal);
+    case VT_I4:
+      return std::to_string(argument.lVal);
+    case VT_BOOL:
+      return argument.boolVal ? "true" : "false";
+    case VT_NULL:
+      return "null";
+    default:
+      return "undefined";
   }
 }
 
 HRESULT ToVariant(const ScriptValue& value, VARIANT* out) {
   VariantInit(out);
   switch (value.kind) {
-    case ScriptValue::Kind::kUndefined: break;
-    case ScriptValue::Kind::kNull: out->vt = VT_NULL; break;
+    case ScriptValue::Kind::kUndefined:
+      break;
+    case ScriptValue::Kind::kNull:
+      out->vt = VT_NULL;
+      break;
     case ScriptValue::Kind::kBoolean:
       out->vt = VT_BOOL;
       out->boolVal = value.boolean ? VARIANT_TRUE : VARIANT_FALSE;
@@ -267,10 +275,11 @@ HRESULT ScriptObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
   if (params) {
     if (params->cArgs > 0 && !params->rgvarg) return E_INVALIDARG;
     // The argument list holds the last argument first.
-    for (UINT i = params->cArgs; i > 0; --i) arguments.push_back(ArgumentText(params->rgvarg[i - 1]));
+    for (UINT i = params->cArgs; i > 0; --i)
+      arguments.push_back(ArgumentText(params->rgvarg[i - 1]));
   }
-  ScriptOutcome outcome = document_->CallScript(names_[static_cast<std::size_t>(member) - 1],
-                                                arguments);
+  ScriptOutcome outcome =
+      document_->CallScript(names_[static_cast<std::size_t>(member) - 1], arguments);
   if (outcome.threw) {
     if (exception) {
       *exception = EXCEPINFO{};

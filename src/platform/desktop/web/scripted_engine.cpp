@@ -62,8 +62,8 @@ void ScriptedEngine::NavigateImpl(const std::string& requested) {
 void ScriptedEngine::Load(const std::string& address, unsigned navigation) {
   if (navigation != navigations_) return;
   const ScriptedPage* page = address == kBlankPage ? &BlankPage()
-                             : site_              ? site_->Find(address)
-                                                  : nullptr;
+                             : site_               ? site_->Find(address)
+                                                   : nullptr;
   document_ = std::make_shared<ScriptedDocument>(address, page);
   unsigned pageNumber = ++pages_;
   std::shared_ptr<ScriptedDocument> document = document_;
@@ -92,8 +92,8 @@ bool ScriptedEngine::LoadFrames(ScriptedDocument& parent, unsigned navigation, i
     if (navigation != navigations_) return false;
     if (cancelled) continue;
     const ScriptedPage* page = address == kBlankPage ? &BlankPage()
-                               : site_              ? site_->Find(address)
-                                                    : nullptr;
+                               : site_               ? site_->Find(address)
+                                                     : nullptr;
     auto frame = std::make_shared<ScriptedDocument>(address, page);
     parent.frames().push_back(frame);
     client().DocumentSetUp(*frame);

@@ -67,14 +67,17 @@ ScriptedPage ReadPage(const Json& value, const std::string& where) {
           !item["ms"].is_number_unsigned()) {
         Fail(at, "expected {\"ms\": milliseconds, \"url\": address}");
       }
-      page.after = ScriptedPage::Delayed{item["ms"].get<DWORD>(), RequireString(item["url"], at + ".url")};
+      page.after =
+          ScriptedPage::Delayed{item["ms"].get<DWORD>(), RequireString(item["url"], at + ".url")};
     } else if (key == "body_style") {
       if (!item.is_object()) Fail(at, "expected an object with scroll, overflow, border");
-      if (item.contains("scroll")) page.bodyStyle.scroll = RequireString(item["scroll"], at + ".scroll");
+      if (item.contains("scroll"))
+        page.bodyStyle.scroll = RequireString(item["scroll"], at + ".scroll");
       if (item.contains("overflow")) {
         page.bodyStyle.overflow = RequireString(item["overflow"], at + ".overflow");
       }
-      if (item.contains("border")) page.bodyStyle.border = RequireString(item["border"], at + ".border");
+      if (item.contains("border"))
+        page.bodyStyle.border = RequireString(item["border"], at + ".border");
     }
     // Other keys describe the page for people (a title, notes) and are kept out.
   }

@@ -21,16 +21,16 @@ struct ScriptedFunction {
 
 struct ScriptedPage {
   std::map<std::string, ScriptedFunction> functions;
-  std::vector<std::string> frames;              // addresses of nested pages
-  std::map<std::string, std::string> links;     // name to address
-  std::optional<std::string> onLoad;            // navigated to once loaded
-  std::optional<std::string> onEnter;           // navigated to when Enter reaches the page
+  std::vector<std::string> frames;           // addresses of nested pages
+  std::map<std::string, std::string> links;  // name to address
+  std::optional<std::string> onLoad;         // navigated to once loaded
+  std::optional<std::string> onEnter;        // navigated to when Enter reaches the page
   struct Delayed {
     DWORD ms = 0;
     std::string address;
   };
-  std::optional<Delayed> after;                 // a navigation after ms on the host's clock
-  BodyStyle bodyStyle;                          // the page's own body attributes
+  std::optional<Delayed> after;  // a navigation after ms on the host's clock
+  BodyStyle bodyStyle;           // the page's own body attributes
 };
 
 // A site file that cannot be read or does not describe a site.

@@ -29,13 +29,26 @@ bool AcceleratorOf(const MSG& msg, BrowserAction* action) {
   }
   if (!IsDown(VK_CONTROL)) return false;
   switch (key) {
-    case 'A': *action = BrowserAction::kSelectAll; return true;
-    case 'F': *action = BrowserAction::kFind; return true;
-    case 'N': *action = BrowserAction::kNewWindow; return true;
-    case 'O': *action = BrowserAction::kOpen; return true;
-    case 'P': *action = BrowserAction::kPrint; return true;
-    case 'S': *action = BrowserAction::kSave; return true;
-    default: return false;
+    case 'A':
+      *action = BrowserAction::kSelectAll;
+      return true;
+    case 'F':
+      *action = BrowserAction::kFind;
+      return true;
+    case 'N':
+      *action = BrowserAction::kNewWindow;
+      return true;
+    case 'O':
+      *action = BrowserAction::kOpen;
+      return true;
+    case 'P':
+      *action = BrowserAction::kPrint;
+      return true;
+    case 'S':
+      *action = BrowserAction::kSave;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -51,15 +64,24 @@ std::string ForTranscript(const std::string& utf8) { return Utf8ToCp936(utf8); }
 
 const char* BrowserActionName(BrowserAction action) {
   switch (action) {
-    case BrowserAction::kSelectAll: return "select all";
-    case BrowserAction::kFind: return "find";
-    case BrowserAction::kNewWindow: return "new window";
-    case BrowserAction::kOpen: return "open";
-    case BrowserAction::kPrint: return "print";
-    case BrowserAction::kSave: return "save";
-    case BrowserAction::kBack: return "back";
-    case BrowserAction::kForward: return "forward";
-    case BrowserAction::kRefresh: return "refresh";
+    case BrowserAction::kSelectAll:
+      return "select all";
+    case BrowserAction::kFind:
+      return "find";
+    case BrowserAction::kNewWindow:
+      return "new window";
+    case BrowserAction::kOpen:
+      return "open";
+    case BrowserAction::kPrint:
+      return "print";
+    case BrowserAction::kSave:
+      return "save";
+    case BrowserAction::kBack:
+      return "back";
+    case BrowserAction::kForward:
+      return "forward";
+    case BrowserAction::kRefresh:
+      return "refresh";
   }
   return "?";
 }

@@ -17,10 +17,6 @@
 #include "platform/api/user_functions.h"
 #include "platform/desktop/web/web_engine.h"
 
-namespace desktop {
-class State;
-}
-
 namespace desktop::web {
 
 constexpr char kBrowserClassName[] = "Shell Embedding";
@@ -37,7 +33,17 @@ class BrowserEvents {
 };
 
 // What the browser's own key handling would have done for a key.
-enum class BrowserAction { kSelectAll, kFind, kNewWindow, kOpen, kPrint, kSave, kBack, kForward, kRefresh };
+enum class BrowserAction {
+  kSelectAll,
+  kFind,
+  kNewWindow,
+  kOpen,
+  kPrint,
+  kSave,
+  kBack,
+  kForward,
+  kRefresh
+};
 const char* BrowserActionName(BrowserAction action);
 
 // The host's information, as last given.
