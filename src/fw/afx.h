@@ -2,10 +2,12 @@
 #pragma once
 
 #include "fw/app.h"
+#include "fw/arrays.h"
 #include "fw/cmd_target.h"
 #include "fw/dialog.h"
 #include "fw/file.h"
 #include "fw/file_find.h"
+#include "fw/html_view.h"
 #include "fw/message_map.h"
 #include "fw/string.h"
 #include "fw/types.h"

@@ -74,6 +74,20 @@ HWND CWnd::Detach() {
   return hwnd;
 }
 
+BOOL CWnd::SubclassWindow(HWND hwnd) {
+  if (!::IsWindow(hwnd) || !Attach(hwnd)) return FALSE;
+  auto old = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  if (old != &AfxWndProc) m_pfnSuper = old;
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+  if (!parent || !parent->m_hWnd) return FALSE;
+  HWND item = ::GetDlgItem(parent->m_hWnd, static_cast<int>(id));
+  return item ? SubclassWindow(item) : FALSE;
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* pMsg) {
@@ -206,6 +220,12 @@ void CWnd::GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
 void CWnd::GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
 void CWnd::ClientToScreen(LPPOINT point) const { ::ClientToScreen(m_hWnd, point); }
 void CWnd::ScreenToClient(LPPOINT point) const { ::ScreenToClient(m_hWnd, point); }
+void CWnd::ScreenToClient(LPRECT rect) const {
+  POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
+  ::ScreenToClient(m_hWnd, &corners[0]);
+  ::ScreenToClient(m_hWnd, &corners[1]);
+  *rect = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
 
 void CWnd::CenterWindow(CWnd* alternateOwner) {
   CRect area;

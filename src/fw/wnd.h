@@ -8,6 +8,9 @@
 #include "fw/string.h"
 #include "fw/types.h"
 
+// windowsx.h has a macro of this name; the member must not be hidden by it.
+#undef SubclassWindow
+
 class CWnd : public CCmdTarget {
  public:
   CWnd() = default;
@@ -24,6 +27,10 @@ class CWnd : public CCmdTarget {
   static void DeleteTempMap();
   BOOL Attach(HWND hwnd);
   HWND Detach();
+  // Binds an existing window to this object and routes its messages
+  // through the framework; the window's own procedure becomes the default.
+  BOOL SubclassWindow(HWND hwnd);
+  BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
   // Offered each queued message before it is dispatched; TRUE consumes it.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -44,6 +51,7 @@ class CWnd : public CCmdTarget {
   void GetWindowRect(LPRECT rect) const;
   void ClientToScreen(LPPOINT point) const;
   void ScreenToClient(LPPOINT point) const;
+  void ScreenToClient(LPRECT rect) const;
   void CenterWindow(CWnd* alternateOwner = nullptr);
   BOOL EnableWindow(BOOL enable = TRUE);
   BOOL IsWindowEnabled() const;

@@ -14,6 +14,9 @@
 #include <windowsx.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleauto.h>
+#include <mshtml.h>
+#include <mshtmhst.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <wininet.h>
@@ -24,6 +27,8 @@
 #include "platform/api/kernel_functions.h"
 #include "platform/api/commctrl_functions.h"
 #include "platform/api/com_functions.h"
+#include "platform/api/oleauto_functions.h"
+#include "platform/api/mshtml_functions.h"
 #include "platform/api/shell_functions.h"
 #include "platform/api/registry_functions.h"
 #include "platform/api/wininet_functions.h"

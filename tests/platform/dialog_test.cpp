@@ -118,4 +118,16 @@ TEST_F(DialogTest, TheOwnerIsDisabledWhileTheModalDialogRuns) {
   DestroyWindow(owner);
 }
 
+// A control without an id of its own in an extended template answers to -1,
+// so it can be found (and taken over) by that id.
+TEST_F(DialogTest, AControlWithoutAnIdIsFoundAsMinusOne) {
+  HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_PLACEHOLDER),
+                                   nullptr, nullptr, 0);
+  ASSERT_NE(dialog, nullptr);
+  HWND placeholder = GetDlgItem(dialog, -1);
+  ASSERT_NE(placeholder, nullptr);
+  EXPECT_EQ(GetDlgCtrlID(placeholder), -1);
+  DestroyWindow(dialog);
+}
+
 }  // namespace

@@ -64,6 +64,7 @@ class PlatformTest : public ::testing::Test {
 #define IDD_TEST_PLAIN 200     // popup, caption, OK and Cancel buttons
 #define IDD_TEST_HIDDEN 201    // as 200 without WS_VISIBLE
 #define IDD_TEST_NO_BUTTONS 202
+#define IDD_TEST_PLACEHOLDER 210  // a static without an id of its own (-1)
 #define IDC_TEST_TEXT 1001
 #ifndef _WIN32
 const desktop::ResourceSet& TestResources();

@@ -25,6 +25,9 @@ const desktop::ResourceSet& TestResources() {
     desktop::DialogResource bare = PlainDialog(IDD_TEST_NO_BUTTONS, WS_VISIBLE);
     bare.items.resize(1);
     r.dialogs.push_back(bare);
+    desktop::DialogResource placeholder = PlainDialog(IDD_TEST_PLACEHOLDER, WS_VISIBLE);
+    placeholder.items = {{"Static", "", WS_CHILD | WS_VISIBLE, 0, 10, 10, 100, 8, -1, 0}};
+    r.dialogs.push_back(placeholder);
     return r;
   }();
   return resources;

@@ -106,9 +106,14 @@ BOOL WINAPI RemoveDirectoryA(LPCSTR name);
 
 // Code pages: the program's multi-byte strings are the ANSI code page, 936.
 #define CP_ACP 0
+#define CP_THREAD_ACP 3
 #define CP_UTF8 65001
+#define MB_ERR_INVALID_CHARS 0x00000008
+#define ERROR_NO_UNICODE_TRANSLATION 1113
 int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int bytes, LPWSTR wide,
                                int wideChars);
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideChars,
+                               LPSTR text, int bytes, LPCSTR defaultChar, BOOL* usedDefaultChar);
 
 // The system's version.
 struct OSVERSIONINFOA {

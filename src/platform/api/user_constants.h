@@ -213,6 +213,13 @@
 #define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_NUMPAD0 0x60
+#define VK_ADD 0x6B
+#define VK_F1 0x70
 #define VK_F4 0x73
 #define VK_F5 0x74
 #define VK_F8 0x77

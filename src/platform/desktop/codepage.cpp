@@ -52,8 +52,9 @@ std::string Utf8ToCp936(const std::string& text) {
   return IsAscii(text) ? text : Convert("CP936", "UTF-8", text);
 }
 
-std::u16string Cp936ToUtf16(const std::string& text) {
-  std::string bytes = Convert("UTF-16LE", "CP936", text, std::string("?\0", 2));
+namespace {
+
+std::u16string FromUtf16Bytes(const std::string& bytes) {
   std::u16string out;
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
     out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
@@ -62,13 +63,31 @@ std::u16string Cp936ToUtf16(const std::string& text) {
   return out;
 }
 
-std::string Utf16ToCp936(const std::u16string& text) {
+std::string ToUtf16Bytes(const std::u16string& text) {
   std::string bytes;
   for (char16_t c : text) {
     bytes.push_back(static_cast<char>(c & 0xFF));
     bytes.push_back(static_cast<char>(c >> 8));
   }
-  return Convert("CP936", "UTF-16LE", bytes);
+  return bytes;
+}
+
+}  // namespace
+
+std::u16string Cp936ToUtf16(const std::string& text) {
+  return FromUtf16Bytes(Convert("UTF-16LE", "CP936", text, std::string("?\0", 2)));
+}
+
+std::string Utf16ToCp936(const std::u16string& text) {
+  return Convert("CP936", "UTF-16LE", ToUtf16Bytes(text));
+}
+
+std::u16string Utf8ToUtf16(const std::string& text) {
+  return FromUtf16Bytes(Convert("UTF-16LE", "UTF-8", text, std::string("\xFD\xFF", 2)));
+}
+
+std::string Utf16ToUtf8(const std::u16string& text) {
+  return Convert("UTF-8", "UTF-16LE", ToUtf16Bytes(text), "\xEF\xBF\xBD");
 }
 
 std::string FoldCase936(const std::string& text) {

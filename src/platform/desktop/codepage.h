@@ -24,4 +24,8 @@ std::string FoldCase936(const std::string& text);
 std::u16string Cp936ToUtf16(const std::string& text);
 std::string Utf16ToCp936(const std::u16string& text);
 
+// UTF-16 to and from UTF-8, where the desktop meets engines and files.
+std::u16string Utf8ToUtf16(const std::string& text);
+std::string Utf16ToUtf8(const std::u16string& text);
+
 }  // namespace desktop

@@ -1,5 +1,6 @@
 // The system's window classes: the dialog class and the simple controls.
 #include "platform/desktop/state.h"
+#include "platform/desktop/web/web_browser.h"
 
 using desktop::Current;
 using desktop::Window;
@@ -66,6 +67,7 @@ void RegisterSystemClasses(State& state) {
   AddSystemClass(state, "#32770", DefDlgProcA, 3 * static_cast<int>(sizeof(LONG_PTR)));
   AddSystemClass(state, "Static", StaticProc, 0);
   AddSystemClass(state, "Button", ButtonProc, 0);
+  AddSystemClass(state, web::kBrowserClassName, web::BrowserWindowProc, 0);
 }
 
 }  // namespace desktop

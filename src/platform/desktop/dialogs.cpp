@@ -76,10 +76,12 @@ HWND CreateFromResource(const desktop::DialogResource& tmpl, HINSTANCE instance,
 
   for (const desktop::DialogItemResource& item : tmpl.items) {
     RECT r = ToPixels(units, item.x, item.y, item.cx, item.cy);
+    // Extended templates carry 32-bit control ids (-1 stays -1); plain ones 16-bit ids.
+    LONG_PTR id = tmpl.extended ? item.id : (item.id & 0xFFFF);
     HWND control = CreateWindowExA(item.exStyle, item.className.c_str(), item.text.c_str(),
                                    item.style | WS_CHILD, r.left, r.top, r.right - r.left,
                                    r.bottom - r.top, hwnd,
-                                   reinterpret_cast<HMENU>(static_cast<LONG_PTR>(item.id & 0xFFFF)),
+                                   reinterpret_cast<HMENU>(id),
                                    instance, nullptr);
     if (!control) {
       // As on Windows, a control that cannot be made fails the dialog.

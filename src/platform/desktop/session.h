@@ -76,6 +76,11 @@ class Session {
   UrlCacheStore& urlCache() { return *urlCache_; }
   RegistryStore& registry() { return *registry_; }
 
+  // The site the scripted web engine serves to browsers created from now on.
+  void SetScriptedSite(std::shared_ptr<const web::ScriptedSite> site) {
+    state_.scriptedSite = std::move(site);
+  }
+
   // Changes the screen as a display change would.
   void SetScreen(int width, int height, RECT workArea);
 

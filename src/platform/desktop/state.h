@@ -19,6 +19,10 @@ class Host;
 class FileSystem;
 class RegistryStore;
 class UrlCacheStore;
+namespace web {
+class WebBrowser;
+struct ScriptedSite;
+}  // namespace web
 
 struct WindowClass {
   std::string name;
@@ -167,6 +171,10 @@ class State {
   int comInitCount = 0;
   std::map<ULONG_PTR, OpenRegistryKey> registryKeys;
   ULONG_PTR nextRegistryKey = 0x2000;
+
+  // The web browsers of the run's windows, and the site the scripted engine serves.
+  std::map<HWND, std::shared_ptr<web::WebBrowser>> browsers;
+  std::shared_ptr<const web::ScriptedSite> scriptedSite;
 
   Host* host = nullptr;
   FileSystem* files = nullptr;
