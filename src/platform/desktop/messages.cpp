@@ -4,6 +4,7 @@
 
 #include "platform/desktop/host.h"
 #include "platform/desktop/input.h"
+#include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -23,8 +24,16 @@ bool ForWindow(HWND target, HWND filter) {
   return target == filter || IsChild(filter, target);
 }
 
+bool IsMouseMessage(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCRBUTTONDBLCLK);
+}
+
+// Every message carries the time and the cursor position when it is taken;
+// mouse messages keep the position of their event.
 MSG Stamp(MSG msg) {
   msg.time = Current().host->Now();
+  if (!IsMouseMessage(msg.message)) msg.pt = Current().mouse.cursor;
   return msg;
 }
 
@@ -74,6 +83,8 @@ bool FindTimer(MSG* out, HWND filter, bool remove) {
 // The next message in Windows' order: posted, quit, input, paint, timer.
 bool NextMessage(MSG* out, HWND filter, UINT low, UINT high, bool remove) {
   desktop::State& s = Current();
+  desktop::PostDueHover();
+  desktop::ResolveMouseInput();
   if (TakeFrom(s.posted, out, filter, low, high, remove)) return (*out = Stamp(*out)), true;
   if (s.quitPosted && InRange(WM_QUIT, low, high)) {
     *out = Stamp(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0, 0, {0, 0}});
@@ -90,8 +101,9 @@ bool NextMessage(MSG* out, HWND filter, UINT low, UINT high, bool remove) {
   return false;
 }
 
-std::optional<DWORD> NextTimerDue() {
-  std::optional<DWORD> next;
+// The next moment the clock brings something: a timer or a mouse hover.
+std::optional<DWORD> NextClockEvent() {
+  std::optional<DWORD> next = desktop::NextHoverDue();
   for (const desktop::Timer& t : Current().timers) {
     if (!next || static_cast<int>(t.due - *next) < 0) next = t.due;
   }
@@ -101,7 +113,7 @@ std::optional<DWORD> NextTimerDue() {
 // Lets the host deliver input; when it never will again, the run ends.
 void WaitForHost() {
   desktop::State& s = Current();
-  if (!s.host->WaitForInput(NextTimerDue())) {
+  if (!s.host->WaitForInput(NextClockEvent())) {
     if (!s.quitPosted) desktop::Log("the user is done: the run ends");
     s.quitPosted = true;
   }
