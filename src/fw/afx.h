@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fw/app.h"
+#include "fw/button.h"
 #include "fw/cmd_target.h"
 #include "fw/dialog.h"
 #include "fw/file.h"
