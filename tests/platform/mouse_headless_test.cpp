@@ -2,6 +2,7 @@
 // falls due exactly when the mouse has rested for the hover time, and wakes
 // a program that waits for input.
 #include "platform/desktop/headless_host.h"
+#include "platform/desktop/script.h"
 #include "tests/support/mouse_window.h"
 #include "tests/support/platform_test.h"
 
@@ -103,6 +104,19 @@ TEST_F(MouseHeadlessTest, SetCursorPosMovesTheMouseOntoTheScreen) {
   GetCursorPos(&p);
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 1079);
+}
+
+TEST_F(MouseHeadlessTest, TheScriptMovesAndClicksTheMouse) {
+  std::string error;
+  ASSERT_TRUE(desktop::ParseScript("move 150 130; wait 10; click 160 140", headless(), &error)) << error;
+  RunUntilUserIsDone();
+  auto down = LoggedOf(hwnd_, WM_LBUTTONDOWN);
+  ASSERT_EQ(down.size(), 1u);
+  EXPECT_EQ(down[0].lParam, MAKELPARAM(60, 40));
+  EXPECT_EQ(LoggedOf(hwnd_, WM_LBUTTONUP).size(), 1u);
+  EXPECT_FALSE(desktop::ParseScript("click 10", headless(), &error));
+  EXPECT_EQ(error, "step 1: click takes a screen point, x and y");
+  EXPECT_FALSE(desktop::ParseScript("move -1 5", headless(), &error));
 }
 
 }  // namespace
