@@ -2,6 +2,8 @@
 // falls due exactly when the mouse has rested for the hover time, and wakes
 // a program that waits for input.
 #include "platform/desktop/headless_host.h"
+#include "platform/desktop/input.h"
+#include "platform/desktop/mouse.h"
 #include "platform/desktop/script.h"
 #include "tests/support/mouse_window.h"
 #include "tests/support/platform_test.h"
@@ -104,6 +106,22 @@ TEST_F(MouseHeadlessTest, SetCursorPosMovesTheMouseOntoTheScreen) {
   GetCursorPos(&p);
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 1079);
+}
+
+TEST_F(MouseHeadlessTest, MouseInputBehindAKeyWaitsItsTurnEvenForAMouseOnlyPeek) {
+  SetFocus(hwnd_);
+  desktop::InjectKey(VK_SPACE, true);
+  desktop::InjectMouseMove(POINT{150, 130});
+  MSG msg;
+  // Input goes in order: the move is not handed out past the key, and never
+  // without its window.
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE));
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_KEYDOWN));
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_MOUSEMOVE));
+  EXPECT_EQ(msg.hwnd, hwnd_);
+  EXPECT_EQ(msg.lParam, MAKELPARAM(50, 30));
 }
 
 TEST_F(MouseHeadlessTest, TheScriptMovesAndClicksTheMouse) {

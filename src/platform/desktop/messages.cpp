@@ -19,14 +19,14 @@ bool InRange(UINT message, UINT low, UINT high) {
   return message >= low && message <= high;
 }
 
-bool ForWindow(HWND target, HWND filter) {
-  if (!filter) return true;
-  return target == filter || IsChild(filter, target);
-}
-
 bool IsMouseMessage(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
          (message >= WM_NCMOUSEMOVE && message <= WM_NCRBUTTONDBLCLK);
+}
+
+bool ForWindow(HWND target, HWND filter) {
+  if (!filter) return true;
+  return target == filter || IsChild(filter, target);
 }
 
 // Every message carries the time and the cursor position when it is taken;
@@ -37,8 +37,14 @@ MSG Stamp(MSG msg) {
   return msg;
 }
 
+// Raw mouse events (no window yet) wait in the input queue until they are
+// resolved at its front; they are never handed out as they are.
+bool IsRawMouseEvent(const MSG& m) { return !m.hwnd && IsMouseMessage(m.message); }
+
 bool TakeFrom(std::deque<MSG>& queue, MSG* out, HWND filter, UINT low, UINT high, bool remove) {
+  bool input = &queue == &Current().input;
   for (auto it = queue.begin(); it != queue.end(); ++it) {
+    if (input && IsRawMouseEvent(*it)) continue;
     if (InRange(it->message, low, high) && ForWindow(it->hwnd, filter)) {
       *out = *it;
       if (remove) queue.erase(it);
