@@ -3,6 +3,7 @@
 
 #include "fw/app.h"
 #include "fw/arrays.h"
+#include "fw/button.h"
 #include "fw/cmd_target.h"
 #include "fw/dialog.h"
 #include "fw/file.h"

@@ -31,6 +31,10 @@ struct AFX_MSGMAP {
 
 #define CN_COMMAND 0
 
+// A message a parent hands back to the child it is about (WM_DRAWITEM and
+// its kind), looked up in the child's map under this offset.
+#define WM_REFLECT_BASE 0xBC00
+
 #define DECLARE_MESSAGE_MAP()                  \
  protected:                                    \
   static const AFX_MSGMAP* GetThisMessageMap(); \
@@ -113,5 +117,65 @@ struct AFX_MSGMAP {
   {WM_ACTIVATE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {      \
      AFX_TARGET(t)->OnActivate(LOWORD(w), CWnd::FromHandle(reinterpret_cast<HWND>(l)), \
                                HIWORD(w));                                       \
+     return 0;                                                                   \
+   }},
+#define ON_WM_DRAWITEM()                                                         \
+  {WM_DRAWITEM, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {      \
+     AFX_TARGET(t)->OnDrawItem(static_cast<int>(w), reinterpret_cast<LPDRAWITEMSTRUCT>(l)); \
+     return TRUE;                                                                \
+   }},
+#define ON_WM_MOUSEMOVE()                                                        \
+  {WM_MOUSEMOVE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {     \
+     AFX_TARGET(t)->OnMouseMove(static_cast<UINT>(w),                            \
+                                CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));       \
+     return 0;                                                                   \
+   }},
+#define ON_WM_LBUTTONUP()                                                        \
+  {WM_LBUTTONUP, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {     \
+     AFX_TARGET(t)->OnLButtonUp(static_cast<UINT>(w),                            \
+                                CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));       \
+     return 0;                                                                   \
+   }},
+#define ON_WM_MOUSEHOVER()                                                       \
+  {WM_MOUSEHOVER, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {    \
+     AFX_TARGET(t)->OnMouseHover(static_cast<UINT>(w),                           \
+                                 CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));      \
+     return 0;                                                                   \
+   }},
+#define ON_WM_MOUSELEAVE()                                                       \
+  {WM_MOUSELEAVE, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {        \
+     AFX_TARGET(t)->OnMouseLeave();                                              \
+     return 0;                                                                   \
+   }},
+#define ON_WM_SETCURSOR()                                                        \
+  {WM_SETCURSOR, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {     \
+     return AFX_TARGET(t)->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(w)), \
+                                       LOWORD(l), HIWORD(l));                    \
+   }},
+#define ON_WM_ENABLE()                                                           \
+  {WM_ENABLE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {          \
+     AFX_TARGET(t)->OnEnable(static_cast<BOOL>(w));                              \
+     return 0;                                                                   \
+   }},
+#define ON_WM_NCHITTEST()                                                        \
+  {WM_NCHITTEST, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM l) -> LRESULT {       \
+     return AFX_TARGET(t)->OnNcHitTest(CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l))); \
+   }},
+#define ON_WM_NCLBUTTONDOWN()                                                    \
+  {WM_NCLBUTTONDOWN, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT { \
+     AFX_TARGET(t)->OnNcLButtonDown(static_cast<UINT>(w),                        \
+                                    CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));   \
+     return 0;                                                                   \
+   }},
+#define ON_WM_NCLBUTTONUP()                                                      \
+  {WM_NCLBUTTONUP, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {   \
+     AFX_TARGET(t)->OnNcLButtonUp(static_cast<UINT>(w),                          \
+                                  CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));     \
+     return 0;                                                                   \
+   }},
+#define ON_WM_NCMOUSEMOVE()                                                      \
+  {WM_NCMOUSEMOVE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {   \
+     AFX_TARGET(t)->OnNcMouseMove(static_cast<UINT>(w),                          \
+                                  CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));     \
      return 0;                                                                   \
    }},

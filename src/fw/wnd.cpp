@@ -24,6 +24,7 @@ ThreadState& State() {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+  ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
@@ -146,6 +147,7 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = s.wndInit;
     s.wndInit = nullptr;
     wnd->Attach(hwnd);
+    wnd->PreSubclassWindow();
     auto old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     if (old != &AfxWndProc) wnd->m_pfnSuper = old;
@@ -200,6 +202,36 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::Default() {
   const MSG& m = State().current;
   return DefWindowProc(m.message, m.wParam, m.lParam);
+}
+
+BOOL CWnd::ReflectLastMsg(HWND child, LRESULT* result) {
+  CWnd* wnd = FromHandlePermanent(child);
+  if (!wnd) return FALSE;
+  const MSG& m = State().current;
+  LRESULT ignored = 0;
+  return wnd->OnChildNotify(m.message, m.wParam, m.lParam, result ? result : &ignored);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  return ReflectChildNotify(message, wParam, lParam, result);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  switch (message) {
+    case WM_DRAWITEM: {
+      const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_REFLECT_BASE + message);
+      if (!entry) return FALSE;
+      *result = entry->pfn(this, wParam, lParam);
+      return TRUE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT drawItem) {
+  if (drawItem && ReflectLastMsg(drawItem->hwndItem)) return;
+  Default();
 }
 
 BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }

@@ -81,6 +81,15 @@ class CWnd : public CCmdTarget {
   // Default processing of the message being handled now.
   LRESULT Default();
 
+  // Hands the message being handled now back to the child window it is
+  // about (a parent's WM_DRAWITEM to the button it draws); TRUE when the
+  // child's object took it.
+  static BOOL ReflectLastMsg(HWND child, LRESULT* result = nullptr);
+
+  // A parent's draw request for this window, reflected (WM_DRAWITEM);
+  // nothing by default.
+  void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT drawItem);
+
  protected:
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -88,6 +97,13 @@ class CWnd : public CCmdTarget {
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // Called after the window is gone (WM_NCDESTROY); the object may delete itself here.
   virtual void PostNcDestroy() {}
+  // Called while a new window is being attached to the object, before the
+  // object hears its first message: the place to adjust its style.
+  virtual void PreSubclassWindow() {}
+  // A message the parent reflected to this window; TRUE when handled.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // Looks the reflected message up in the map (under WM_REFLECT_BASE).
+  BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   WNDPROC m_pfnSuper = nullptr;  // the window's procedure before the framework's
 

@@ -15,6 +15,9 @@ class HeadlessTestUser : public TestUser {
   TestUser& Do(std::string what, std::function<void()> action) override {
     return host_.Do(std::move(what), std::move(action)), *this;
   }
+  TestUser& MoveMouse(POINT p) override { return host_.MoveMouse(p), *this; }
+  TestUser& MouseDown(int button) override { return host_.MouseDown(button), *this; }
+  TestUser& MouseUp(int button) override { return host_.MouseUp(button), *this; }
   TestUser& AnswerBox(int result, DWORD afterMs) override {
     return host_.AnswerBox(result, afterMs), *this;
   }

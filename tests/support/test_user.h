@@ -28,6 +28,12 @@ class TestUser {
   virtual TestUser& Press(int virtualKey) = 0;
   virtual TestUser& PressWithAlt(int virtualKey) = 0;
   virtual TestUser& Do(std::string what, std::function<void()> action) = 0;
+  // The mouse: the cursor to a screen point; a button (VK_LBUTTON or
+  // VK_RBUTTON) down or up where the cursor is.
+  virtual TestUser& MoveMouse(POINT screenPoint) = 0;
+  virtual TestUser& MouseDown(int button = VK_LBUTTON) = 0;
+  virtual TestUser& MouseUp(int button = VK_LBUTTON) = 0;
+  TestUser& Click(POINT screenPoint) { return MoveMouse(screenPoint).MouseDown().MouseUp(); }
   // Message boxes take the queued answers in the order they open; a box
   // with none is answered at once with its default button.
   virtual TestUser& AnswerBox(int result, DWORD afterMs = 0) = 0;

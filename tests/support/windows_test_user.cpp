@@ -7,6 +7,7 @@ namespace {
 WindowsTestUser* g_user = nullptr;
 constexpr int kBoxTextId = 0xFFFF;
 constexpr DWORD kGiveUpAfterMs = 30000;  // a test that hangs fails instead
+constexpr DWORD kMoveSettleMs = 40;
 
 std::string TextOf(HWND hwnd) {
   char text[1024] = {};
@@ -60,6 +61,33 @@ TestUser& WindowsTestUser::Press(int key) {
 
 TestUser& WindowsTestUser::PressWithAlt(int key) {
   return Do("", [key] { PostKey(key, true); });
+}
+
+// The mouse goes through the system's input, as a real one would: the
+// system hit-tests, captures and tracks as it does for the user's hand.
+// SetCursorPos moves it; SendInput presses and releases its buttons.
+void WindowsTestUser::SendMouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+TestUser& WindowsTestUser::MoveMouse(POINT p) {
+  // Wine's display reports each warp of the pointer late, with the next
+  // warp, so a move can be followed by a report of the previous position.
+  // Placing the cursor a second time, once that report is in, puts it back
+  // where it belongs.
+  auto place = [p] { SetCursorPos(p.x, p.y); };
+  return Do("", place).Wait(kMoveSettleMs).Do("", place).Wait(kMoveSettleMs);
+}
+
+TestUser& WindowsTestUser::MouseDown(int button) {
+  return Do("", [button] { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN); });
+}
+
+TestUser& WindowsTestUser::MouseUp(int button) {
+  return Do("", [button] { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP); });
 }
 
 TestUser& WindowsTestUser::Do(std::string, std::function<void()> action) {

@@ -17,6 +17,9 @@ class WindowsTestUser : public TestUser {
   TestUser& Press(int key) override;
   TestUser& PressWithAlt(int key) override;
   TestUser& Do(std::string what, std::function<void()> action) override;
+  TestUser& MoveMouse(POINT screenPoint) override;
+  TestUser& MouseDown(int button) override;
+  TestUser& MouseUp(int button) override;
   TestUser& AnswerBox(int result, DWORD afterMs) override;
   void Advance(DWORD ms) override { ::Sleep(ms); }
   std::vector<SeenBox> Boxes() const override;
@@ -41,6 +44,7 @@ class WindowsTestUser : public TestUser {
   void Run();
   void WatchForBoxes();
   static void PostKey(int key, bool alt);
+  static void SendMouse(DWORD flags);
 
   std::deque<Step> steps_;
   std::deque<Answer> answers_;

@@ -75,6 +75,27 @@ struct NCCALCSIZE_PARAMS {
   WINDOWPOS* lppos;
 };
 
+struct TRACKMOUSEEVENT {
+  DWORD cbSize;
+  DWORD dwFlags;
+  HWND hwndTrack;
+  DWORD dwHoverTime;
+};
+using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
+
+struct DRAWITEMSTRUCT {
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemAction;
+  UINT itemState;
+  HWND hwndItem;
+  HDC hDC;
+  RECT rcItem;
+  ULONG_PTR itemData;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
 // Windows
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc);
 BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance);
@@ -133,6 +154,17 @@ UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);
 SHORT WINAPI GetAsyncKeyState(int key);
 SHORT WINAPI GetKeyState(int key);
+
+// The mouse
+BOOL WINAPI GetCursorPos(LPPOINT point);
+BOOL WINAPI SetCursorPos(int x, int y);
+HWND WINAPI WindowFromPoint(POINT point);
+HWND WINAPI ChildWindowFromPoint(HWND parent, POINT point);
+HWND WINAPI ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
+HWND WINAPI SetCapture(HWND hwnd);
+BOOL WINAPI ReleaseCapture();
+HWND WINAPI GetCapture();
+BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT track);
 
 // Dialogs
 HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,

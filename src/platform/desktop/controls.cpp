@@ -1,7 +1,9 @@
 // The system's window classes: the dialog class and the simple controls.
+#include "platform/desktop/controls.h"
 #include "platform/desktop/state.h"
 #include "platform/desktop/web/web_browser.h"
 
+using desktop::ControlFont;
 using desktop::Current;
 using desktop::Window;
 
@@ -9,14 +11,6 @@ namespace {
 
 constexpr UINT kGetDialogCode = 0x0087;  // WM_GETDLGCODE
 constexpr LRESULT kStaticCode = 0x0100;  // DLGC_STATIC
-constexpr LRESULT kButtonCode = 0x2000;  // DLGC_BUTTON
-constexpr LRESULT kDefaultPushButtonCode = 0x0010;
-constexpr LRESULT kUndefaultPushButtonCode = 0x0020;
-
-LRESULT ControlFont(Window& w, UINT message, WPARAM wParam) {
-  if (message == WM_SETFONT) w.font = reinterpret_cast<HFONT>(wParam);
-  return message == WM_GETFONT ? reinterpret_cast<LRESULT>(w.font) : 0;
-}
 
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Window* w = Current().Find(hwnd);
@@ -25,26 +19,6 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETFONT:
     case WM_GETFONT: return ControlFont(*w, message, wParam);
     case kGetDialogCode: return kStaticCode;
-    default: return DefWindowProcA(hwnd, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  Window* w = Current().Find(hwnd);
-  if (!w) return 0;
-  switch (message) {
-    case WM_SETFONT:
-    case WM_GETFONT: return ControlFont(*w, message, wParam);
-    case kGetDialogCode:
-      return kButtonCode | ((w->style & 0x0F) == BS_DEFPUSHBUTTON ? kDefaultPushButtonCode
-                                                                  : kUndefaultPushButtonCode);
-    case WM_LBUTTONUP:
-      // A click reports to the parent as BN_CLICKED.
-      if (w->parent) {
-        SendMessageA(w->parent, WM_COMMAND, MAKEWPARAM(w->id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(hwnd));
-      }
-      return 0;
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }
@@ -62,11 +36,16 @@ void AddSystemClass(desktop::State& state, const char* name, WNDPROC proc, int e
 
 namespace desktop {
 
+LRESULT ControlFont(Window& w, UINT message, WPARAM wParam) {
+  if (message == WM_SETFONT) w.font = reinterpret_cast<HFONT>(wParam);
+  return message == WM_GETFONT ? reinterpret_cast<LRESULT>(w.font) : 0;
+}
+
 void RegisterSystemClasses(State& state) {
   // The dialog class keeps the DWLP_* slots in its extra bytes.
   AddSystemClass(state, "#32770", DefDlgProcA, 3 * static_cast<int>(sizeof(LONG_PTR)));
   AddSystemClass(state, "Static", StaticProc, 0);
-  AddSystemClass(state, "Button", ButtonProc, 0);
+  AddSystemClass(state, "Button", ButtonProc, kButtonExtraBytes);
   AddSystemClass(state, web::kBrowserClassName, web::BrowserWindowProc, 0);
 }
 

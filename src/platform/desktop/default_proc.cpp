@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/desktop/frame_metrics.h"
+#include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -44,6 +45,27 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM command) {
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
     case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
     default: break;
+  }
+  return 0;
+}
+
+// A child asks its parent first; the parent's non-zero answer is the child's.
+LRESULT AskParent(const Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!(w.style & WS_CHILD) || !w.parent) return 0;
+  return desktop::Send(w.parent, message, wParam, lParam);
+}
+
+LRESULT OnMouseActivate(const Window& w, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT answer = AskParent(w, WM_MOUSEACTIVATE, wParam, lParam)) return answer;
+  // A press on the caption activates when the button goes down on it (below).
+  return HIWORD(lParam) == WM_LBUTTONDOWN && LOWORD(lParam) == HTCAPTION ? MA_NOACTIVATE
+                                                                          : MA_ACTIVATE;
+}
+
+LRESULT OnNcLButtonDown(HWND hwnd, WPARAM hit) {
+  if (hit == HTCAPTION) {
+    HWND top = desktop::TopLevelOf(hwnd);
+    if (top && Current().active != top) desktop::ActivateWindow(top, WA_CLICKACTIVE);
   }
   return 0;
 }
@@ -96,6 +118,17 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     case WM_NCACTIVATE:
       return TRUE;
+    case WM_NCHITTEST:
+      return desktop::DefaultHitTest(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_SETCURSOR:
+      return AskParent(*w, message, wParam, lParam) ? TRUE : FALSE;
+    case WM_MOUSEACTIVATE:
+      return OnMouseActivate(*w, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+      return OnNcLButtonDown(hwnd, wParam);
+    case WM_CANCELMODE:
+      if (GetCapture() == hwnd) ReleaseCapture();
+      return 0;
     case WM_SETICON: {
       HICON& slot = wParam == ICON_SMALL ? w->iconSmall : w->iconBig;
       HICON old = slot;

@@ -8,7 +8,7 @@ using desktop::Window;
 
 namespace desktop {
 
-void ActivateWindow(HWND hwnd) {
+void ActivateWindow(HWND hwnd, WORD how) {
   State& s = Current();
   HWND old = s.active;
   if (old == hwnd) return;
@@ -29,7 +29,7 @@ void ActivateWindow(HWND hwnd) {
   order.insert(order.begin(), hwnd);
   if (!old) Send(hwnd, WM_ACTIVATEAPP, TRUE, 0);
   Send(hwnd, WM_NCACTIVATE, TRUE, 0);
-  Send(hwnd, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, IsIconic(hwnd)), reinterpret_cast<LPARAM>(old));
+  Send(hwnd, WM_ACTIVATE, MAKEWPARAM(how, IsIconic(hwnd)), reinterpret_cast<LPARAM>(old));
 }
 
 }  // namespace desktop

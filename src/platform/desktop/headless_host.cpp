@@ -4,9 +4,15 @@
 
 #include "platform/api/user_functions.h"
 #include "platform/desktop/input.h"
+#include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
 
 namespace desktop {
+namespace {
+
+bool IsMouseButton(int key) { return key == VK_LBUTTON || key == VK_RBUTTON; }
+
+}  // namespace
 
 HeadlessHost& HeadlessHost::Wait(DWORD ms) {
   steps_.push_back({Step::kWait, ms, 0, {}, {}});
@@ -32,6 +38,21 @@ HeadlessHost& HeadlessHost::PressWithAlt(int virtualKey) {
 HeadlessHost& HeadlessHost::Do(std::string what, std::function<void()> action) {
   steps_.push_back({Step::kAction, 0, 0, std::move(what), std::move(action)});
   return *this;
+}
+
+HeadlessHost& HeadlessHost::MoveMouse(POINT screenPoint) {
+  Step step{Step::kMouseMove, 0, 0, {}, {}};
+  step.point = screenPoint;
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
+// Mouse buttons are held like keys; the desktop tells them apart.
+HeadlessHost& HeadlessHost::MouseDown(int button) { return KeyDown(button); }
+HeadlessHost& HeadlessHost::MouseUp(int button) { return KeyUp(button); }
+
+HeadlessHost& HeadlessHost::Click(POINT screenPoint) {
+  return MoveMouse(screenPoint).MouseDown(VK_LBUTTON).MouseUp(VK_LBUTTON);
 }
 
 HeadlessHost& HeadlessHost::AnswerBox(int result, DWORD afterMs) {
@@ -65,11 +86,16 @@ void HeadlessHost::RunStep(Step& step) {
       break;
     case Step::kKeyDown:
       held_.insert(step.key);
-      InjectKey(step.key, true);
+      if (IsMouseButton(step.key)) InjectMouseButton(step.key, true);
+      else InjectKey(step.key, true);
       break;
     case Step::kKeyUp:
       held_.erase(step.key);
-      InjectKey(step.key, false);
+      if (IsMouseButton(step.key)) InjectMouseButton(step.key, false);
+      else InjectKey(step.key, false);
+      break;
+    case Step::kMouseMove:
+      InjectMouseMove(step.point);
       break;
     case Step::kAction:
       if (!step.what.empty()) Log("user: " + step.what);

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "platform/api/user_constants.h"
 #include "platform/desktop/host.h"
 
 namespace desktop {
@@ -22,6 +23,12 @@ class HeadlessHost : public Host {
   HeadlessHost& Press(int virtualKey);             // down and up
   HeadlessHost& PressWithAlt(int virtualKey);      // Alt held around the key
   HeadlessHost& Do(std::string what, std::function<void()> action);
+  // The mouse: moving the cursor to a screen point, pressing and releasing
+  // a button (VK_LBUTTON or VK_RBUTTON) where the cursor is.
+  HeadlessHost& MoveMouse(POINT screenPoint);
+  HeadlessHost& MouseDown(int button = VK_LBUTTON);
+  HeadlessHost& MouseUp(int button = VK_LBUTTON);
+  HeadlessHost& Click(POINT screenPoint);  // move there, press and release the left button
 
   // Message boxes are answered in the order they open: each takes the next
   // queued answer, given `afterMs` after it opened. A box with no queued
@@ -40,11 +47,12 @@ class HeadlessHost : public Host {
 
  private:
   struct Step {
-    enum Kind { kWait, kKeyDown, kKeyUp, kAction } kind;
+    enum Kind { kWait, kKeyDown, kKeyUp, kAction, kMouseMove } kind;
     DWORD ms = 0;
-    int key = 0;
+    int key = 0;  // a key, or a mouse button
     std::string what;
     std::function<void()> action;
+    POINT point{0, 0};
   };
   struct PendingAnswer {
     HWND box;

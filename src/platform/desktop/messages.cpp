@@ -4,6 +4,7 @@
 
 #include "platform/desktop/host.h"
 #include "platform/desktop/input.h"
+#include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -18,18 +19,32 @@ bool InRange(UINT message, UINT low, UINT high) {
   return message >= low && message <= high;
 }
 
+bool IsMouseMessage(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCRBUTTONDBLCLK);
+}
+
 bool ForWindow(HWND target, HWND filter) {
   if (!filter) return true;
   return target == filter || IsChild(filter, target);
 }
 
+// Every message carries the time and the cursor position when it is taken;
+// mouse messages keep the position of their event.
 MSG Stamp(MSG msg) {
   msg.time = Current().host->Now();
+  if (!IsMouseMessage(msg.message)) msg.pt = Current().mouse.cursor;
   return msg;
 }
 
+// Raw mouse events (no window yet) wait in the input queue until they are
+// resolved at its front; they are never handed out as they are.
+bool IsRawMouseEvent(const MSG& m) { return !m.hwnd && IsMouseMessage(m.message); }
+
 bool TakeFrom(std::deque<MSG>& queue, MSG* out, HWND filter, UINT low, UINT high, bool remove) {
+  bool input = &queue == &Current().input;
   for (auto it = queue.begin(); it != queue.end(); ++it) {
+    if (input && IsRawMouseEvent(*it)) continue;
     if (InRange(it->message, low, high) && ForWindow(it->hwnd, filter)) {
       *out = *it;
       if (remove) queue.erase(it);
@@ -74,6 +89,8 @@ bool FindTimer(MSG* out, HWND filter, bool remove) {
 // The next message in Windows' order: posted, quit, input, paint, timer.
 bool NextMessage(MSG* out, HWND filter, UINT low, UINT high, bool remove) {
   desktop::State& s = Current();
+  desktop::PostDueHover();
+  desktop::ResolveMouseInput();
   if (TakeFrom(s.posted, out, filter, low, high, remove)) return (*out = Stamp(*out)), true;
   if (s.quitPosted && InRange(WM_QUIT, low, high)) {
     *out = Stamp(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0, 0, {0, 0}});
@@ -90,8 +107,9 @@ bool NextMessage(MSG* out, HWND filter, UINT low, UINT high, bool remove) {
   return false;
 }
 
-std::optional<DWORD> NextTimerDue() {
-  std::optional<DWORD> next;
+// The next moment the clock brings something: a timer or a mouse hover.
+std::optional<DWORD> NextClockEvent() {
+  std::optional<DWORD> next = desktop::NextHoverDue();
   for (const desktop::Timer& t : Current().timers) {
     if (!next || static_cast<int>(t.due - *next) < 0) next = t.due;
   }
@@ -101,7 +119,7 @@ std::optional<DWORD> NextTimerDue() {
 // Lets the host deliver input; when it never will again, the run ends.
 void WaitForHost() {
   desktop::State& s = Current();
-  if (!s.host->WaitForInput(NextTimerDue())) {
+  if (!s.host->WaitForInput(NextClockEvent())) {
     if (!s.quitPosted) desktop::Log("the user is done: the run ends");
     s.quitPosted = true;
   }

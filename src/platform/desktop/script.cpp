@@ -38,7 +38,23 @@ int AnswerForName(const std::string& name) {
   return 0;
 }
 
+bool ParseCoordinate(const std::string& text, LONG* value) {
+  DWORD parsed = 0;
+  if (!ParseMilliseconds(text, &parsed) || parsed > 65535) return false;
+  *value = static_cast<LONG>(parsed);
+  return true;
+}
+
 bool ParseStep(const std::vector<std::string>& w, HeadlessHost& host, std::string* error) {
+  if (w[0] == "move" || w[0] == "click") {
+    POINT p{0, 0};
+    if (w.size() != 3 || !ParseCoordinate(w[1], &p.x) || !ParseCoordinate(w[2], &p.y)) {
+      return *error = w[0] + " takes a screen point, x and y", false;
+    }
+    if (w[0] == "move") host.MoveMouse(p);
+    else host.Click(p);
+    return true;
+  }
   if (w[0] == "wait") {
     DWORD ms = 0;
     if (w.size() != 2 || !ParseMilliseconds(w[1], &ms)) return *error = "wait takes milliseconds", false;

@@ -11,6 +11,7 @@
 
 #include "platform/api/kernel_functions.h"
 #include "platform/api/user_functions.h"
+#include "platform/desktop/mouse_state.h"
 #include "platform/desktop/resource_model.h"
 
 namespace desktop {
@@ -135,6 +136,9 @@ class State {
   HWND focus = nullptr;
   HWND active = nullptr;
 
+  // The cursor, the capture and mouse tracking
+  MouseState mouse;
+
   // Queue
   std::deque<MSG> posted;
   std::deque<MSG> input;
@@ -197,7 +201,7 @@ HWND TopLevelOf(HWND hwnd);
 std::string Describe(const Window& w);  // for the transcript
 void RemoveTimersOf(HWND hwnd);
 void DropQueuedMessagesFor(HWND hwnd);
-void ActivateWindow(HWND hwnd);
+void ActivateWindow(HWND hwnd, WORD how = WA_ACTIVE);  // WA_ACTIVE or WA_CLICKACTIVE
 void InvalidateTree(HWND hwnd);
 RECT CalculateClient(const Window& w);  // the client rectangle from DefWindowProc's rules
 void RegisterSystemClasses(State& state);

@@ -35,6 +35,10 @@ BOOL WINAPI SystemParametersInfoA(UINT action, UINT, PVOID data, UINT) {
     *static_cast<RECT*>(data) = Current().workArea;
     return TRUE;
   }
+  if (action == SPI_GETMOUSEHOVERTIME && data) {
+    *static_cast<UINT*>(data) = desktop::kMouseHoverTime;
+    return TRUE;
+  }
   desktop::SetError(ERROR_INVALID_PARAMETER);
   return FALSE;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/desktop/hooks.h"
+#include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -67,6 +68,7 @@ void Forget(HWND hwnd) {
   for (HWND child : children) Forget(child);
   desktop::RemoveTimersOf(hwnd);
   desktop::DropQueuedMessagesFor(hwnd);
+  desktop::ForgetMouseStateOf(hwnd);
   if (s.focus == hwnd) s.focus = nullptr;
   if (w->parent) {
     if (Window* parent = s.Find(w->parent)) RemoveFromZOrder(parent->children, hwnd);
