@@ -67,6 +67,8 @@ void Forget(HWND hwnd) {
   for (HWND child : children) Forget(child);
   desktop::RemoveTimersOf(hwnd);
   desktop::DropQueuedMessagesFor(hwnd);
+  desktop::ReleaseWindowMenu(hwnd);
+  desktop::RemoveNotifyIconsOf(hwnd);
   if (s.focus == hwnd) s.focus = nullptr;
   if (w->parent) {
     if (Window* parent = s.Find(w->parent)) RemoveFromZOrder(parent->children, hwnd);
