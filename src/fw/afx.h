@@ -6,6 +6,7 @@
 #include "fw/dialog.h"
 #include "fw/file.h"
 #include "fw/file_find.h"
+#include "fw/menu.h"
 #include "fw/message_map.h"
 #include "fw/string.h"
 #include "fw/types.h"

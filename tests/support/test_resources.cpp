@@ -25,6 +25,21 @@ const desktop::ResourceSet& TestResources() {
     desktop::DialogResource bare = PlainDialog(IDD_TEST_NO_BUTTONS, WS_VISIBLE);
     bare.items.resize(1);
     r.dialogs.push_back(bare);
+    desktop::MenuItemResource popup;
+    popup.popup = true;
+    popup.text = "Test";
+    desktop::MenuItemResource more;
+    more.popup = true;
+    more.text = "More";
+    more.children = {{IDM_TEST_INNER, "Inner", 0, {}, false, false}};
+    popup.children = {
+        {IDM_TEST_FIRST, "&First", 0, {}, false, false},
+        {IDM_TEST_CHECKED, "Checked", MF_CHECKED, {}, false, false},
+        {0, "", 0, {}, false, true},
+        {IDM_TEST_GRAYED, "Greyed", MF_GRAYED, {}, false, false},
+        more,
+    };
+    r.menus.push_back(desktop::MenuResource{IDR_TEST_MENU, {popup}});
     return r;
   }();
   return resources;

@@ -11,7 +11,6 @@ using desktop::NotifyIcon;
 
 namespace {
 
-constexpr UINT kMouseMove = 0x0200;
 constexpr UINT kLeftDown = 0x0201, kLeftUp = 0x0202, kLeftDouble = 0x0203;
 constexpr UINT kRightDown = 0x0204, kRightUp = 0x0205;
 
@@ -56,7 +55,6 @@ bool ClickNotifyIcon(HWND hwnd, UINT id, IconClick click) {
   if (it == Current().notifyIcons.end()) return false;
   // The window may remove the icon while it hears of the click: keep a copy.
   NotifyIcon icon = *it;
-  Tell(icon, kMouseMove);
   switch (click) {
     case IconClick::kLeft:
       Tell(icon, kLeftDown);
