@@ -1,6 +1,7 @@
 // Pop-up menus and the window menu with the scripted user choosing: what
 // the owner hears, where the choice arrives, and what the user saw.
 #include "platform/desktop/headless_host.h"
+#include "platform/desktop/script.h"
 #include "platform/desktop/session.h"
 #include "tests/support/message_log.h"
 #include "tests/support/platform_test.h"
@@ -217,6 +218,17 @@ TEST_F(MenuHeadlessTest, TheWindowMenuGreysWhatTheWindowCannotDo) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(greyed, expected);
     DestroyWindow(hwnd);
+  }
+}
+
+TEST_F(MenuHeadlessTest, ScriptsChooseAndDismissMenus) {
+  std::string error;
+  ASSERT_TRUE(desktop::ParseScript("menu 11 after 200; menu dismiss", headless(), &error)) << error;
+  EXPECT_EQ(TrackPopupMenu(menu_, TPM_RETURNCMD, 0, 0, 0, owner_, nullptr), 11);
+  EXPECT_EQ(TrackPopupMenu(menu_, TPM_RETURNCMD, 0, 0, 0, owner_, nullptr), 0);
+  EXPECT_EQ(session().menus()[0].closedAt - session().menus()[0].openedAt, 200u);
+  for (const char* bad : {"menu", "menu 0", "menu open", "menu 5 later 3"}) {
+    EXPECT_FALSE(desktop::ParseScript(bad, headless(), &error)) << bad;
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/notify_icons.h"
+#include "platform/desktop/resource_model.h"
 #include "platform/desktop/session.h"
 #include "platform/desktop/taskbar.h"
 #include "tests/support/message_log.h"
@@ -181,6 +182,32 @@ TEST_F(ShellUiTest, MaximisingFillsTheChosenWorkArea) {
     EXPECT_EQ(wp.rcNormalPosition.top, 100 - c.workArea.top);
     DestroyWindow(hwnd);
   }
+}
+
+// A program whose resources hold an icon.
+class WindowIconTest : public ShellUiTest {
+ protected:
+  const desktop::ResourceSet* Resources() override {
+    static const desktop::ResourceSet resources = [] {
+      desktop::ResourceSet r = TestResources();
+      r.icons.push_back(desktop::FileResource{128, "icons/test.ico", {}});
+      return r;
+    }();
+    return &resources;
+  }
+};
+
+TEST_F(WindowIconTest, IconsSetAnsweredAndOfferedForDragging) {
+  HWND hwnd = Create(WS_OVERLAPPEDWINDOW);
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128));
+  ASSERT_TRUE(icon);
+  // Without icons of its own, a window is dragged with the program's first icon.
+  EXPECT_EQ(SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0), reinterpret_cast<LRESULT>(icon));
+  EXPECT_EQ(SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)), 0);
+  EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(icon));
+  EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_EQ(SendMessageA(hwnd, WM_SETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(icon));
+  DestroyWindow(hwnd);
 }
 
 }  // namespace
