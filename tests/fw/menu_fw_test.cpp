@@ -77,11 +77,13 @@ TEST_F(MenuFwTest, TheWindowMenuAndPlacementThroughCWnd) {
                            300, nullptr, nullptr));
   CMenu* windowMenu = wnd.GetSystemMenu(FALSE);
   ASSERT_NE(windowMenu, nullptr);
+  EXPECT_EQ(windowMenu->m_hMenu, ::GetSystemMenu(wnd, FALSE));
+  UINT standardCount = windowMenu->GetMenuItemCount();
   EXPECT_TRUE(windowMenu->AppendMenu(MF_SEPARATOR));
   EXPECT_TRUE(windowMenu->AppendMenu(MF_STRING, 0x0010, "&About..."));
-  EXPECT_EQ(windowMenu->GetMenuItemCount(), 9u);
+  EXPECT_EQ(windowMenu->GetMenuItemCount(), standardCount + 2);
   EXPECT_EQ(wnd.GetSystemMenu(TRUE), nullptr);
-  EXPECT_EQ(wnd.GetSystemMenu(FALSE)->GetMenuItemCount(), 7u);
+  EXPECT_EQ(wnd.GetSystemMenu(FALSE)->GetMenuItemCount(), standardCount);
 
   WINDOWPLACEMENT wp{};
   ASSERT_TRUE(wnd.GetWindowPlacement(&wp));

@@ -108,7 +108,9 @@ TEST_F(PlacementTest, PlacementRoundTrip) {
   EXPECT_EQ(wp.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
   EXPECT_EQ(wp.flags & WPF_RESTORETOMAXIMIZED, static_cast<UINT>(WPF_RESTORETOMAXIMIZED));
 
-  // SW_SHOWNORMAL restores the window and moves it to the normal rectangle.
+  // SW_SHOWNORMAL restores a maximised window to the normal rectangle given.
+  ShowWindow(hwnd, SW_RESTORE);
+  EXPECT_TRUE(IsZoomed(hwnd));  // minimised from maximised: restored maximised
   wp.flags = 0;
   wp.showCmd = SW_SHOWNORMAL;
   wp.rcNormalPosition = RECT{20, 30, 620, 430};

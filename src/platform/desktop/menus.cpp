@@ -66,6 +66,8 @@ bool MakeItem(UINT flags, UINT_PTR idOrPopup, LPCSTR text, MenuItem* out) {
   if (!(flags & (MF_POPUP | MF_BITMAP | MF_OWNERDRAW)) && item.text.empty() && !text) {
     item.flags |= MF_SEPARATOR;
   }
+  // Separators cannot be chosen: Windows keeps them greyed.
+  if (item.flags & MF_SEPARATOR) item.flags |= MF_GRAYED | MF_DISABLED;
   *out = std::move(item);
   return true;
 }
