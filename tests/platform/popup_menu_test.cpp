@@ -78,7 +78,9 @@ TEST_F(PopupMenuTest, TheWindowMenuTrackedByTheProgramAnswersWithACommand) {
   user().ChooseMenuItem(SC_MINIMIZE, 50);
   EXPECT_TRUE(TrackPopupMenu(windowMenu, 0, 300, 200, 0, owner_, nullptr));
   Pump();
-  if (!WINE_DIVERGES("Wine posts the window menu's choice as WM_SYSCOMMAND")) {
+  if (WINE_DIVERGES("Wine posts the window menu's choice as WM_SYSCOMMAND")) {
+    EXPECT_EQ(Commands(WM_SYSCOMMAND), std::vector<WPARAM>{SC_MINIMIZE});
+  } else {
     EXPECT_EQ(Commands(WM_COMMAND), std::vector<WPARAM>{SC_MINIMIZE});
     EXPECT_FALSE(IsIconic(owner_));
   }
