@@ -62,6 +62,64 @@ void WakeLoop() { PostMessageA(nullptr, WM_NULL, 0, 0); }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
+// Records the menu as the user sees it, tells the transcript and the host.
+std::size_t OpenRecord(HMENU menu, UINT flags, POINT at, HWND owner, bool windowMenu) {
+  desktop::State& s = Current();
+  std::size_t index = s.menus.shown.size();
+  s.menus.shown.push_back(desktop::MenuRecord{owner, menu, windowMenu, at, flags,
+                                              desktop::SeeMenu(menu), 0, s.host->Now(), 0, true});
+  char where[48];
+  std::snprintf(where, sizeof where, " at %d,%d: ", static_cast<int>(at.x), static_cast<int>(at.y));
+  desktop::Log(std::string(windowMenu ? "window menu" : "menu") + where +
+               DescribeItems(s.menus.shown[index].items));
+  s.menus.tracking = index;
+  s.menus.pendingChoice.reset();
+  s.host->MenuOpened();
+  return index;
+}
+
+void CloseRecord(std::size_t index, UINT chosen) {
+  desktop::State& s = Current();
+  s.menus.tracking.reset();
+  s.menus.pendingChoice.reset();
+  desktop::MenuRecord& record = s.menus.shown[index];
+  record.chosen = chosen;
+  record.closedAt = s.host->Now();
+  record.open = false;
+  desktop::Log(chosen ? "menu closed with command " + std::to_string(chosen) : "menu dismissed");
+}
+
+// The menu's modal loop: every message but the keyboard's is dispatched as
+// usual until the user chooses an item or dismisses the menu, the owner
+// goes, or the run ends. Answers the chosen command or 0.
+UINT RunMenuLoop(HMENU menu, HWND owner) {
+  desktop::State& s = Current();
+  MSG msg;
+  for (;;) {
+    if (s.menus.pendingChoice) {
+      MenuChoice choice = *s.menus.pendingChoice;
+      s.menus.pendingChoice.reset();
+      if (choice.kind == MenuChoice::kDismiss) return 0;
+      const desktop::MenuItem* item = FindChoice(menu, choice);
+      if (item && !(item->flags & (MF_GRAYED | MF_DISABLED | MF_POPUP))) return item->id;
+      // A greyed item, a pop-up's own line or nothing at all: the menu stays open.
+      desktop::Log("user: nothing to choose there; the menu stays open");
+    }
+    if (!IsWindow(owner)) return 0;
+    if (!GetMessageA(&msg, nullptr, 0, 0)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
+      return 0;
+    }
+    if (IsKeyMessage(msg.message)) {
+      // The menu has the keyboard; Esc closes it.
+      if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return 0;
+      continue;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
 }  // namespace
 
 namespace desktop {
@@ -89,52 +147,9 @@ UINT TrackMenu(HMENU menu, UINT flags, POINT at, HWND owner, bool windowMenu) {
   if (menuOf && IsWindow(menuOf)) UpdateWindowMenu(menuOf, menu);
   if (!s.menus.Find(menu)) return 0;
 
-  std::size_t index = s.menus.shown.size();
-  s.menus.shown.push_back(MenuRecord{owner, menu, windowMenu || isSystemMenu, at, flags, SeeMenu(menu), 0,
-                                     s.host->Now(), 0, true});
-  char where[48];
-  std::snprintf(where, sizeof where, " at %d,%d: ", static_cast<int>(at.x), static_cast<int>(at.y));
-  Log(std::string(windowMenu || isSystemMenu ? "window menu" : "menu") + where +
-      DescribeItems(s.menus.shown[index].items));
-  s.menus.tracking = index;
-  s.menus.pendingChoice.reset();
-  s.host->MenuOpened();
-
-  UINT chosen = 0;
-  MSG msg;
-  for (;;) {
-    if (s.menus.pendingChoice) {
-      MenuChoice choice = *s.menus.pendingChoice;
-      s.menus.pendingChoice.reset();
-      if (choice.kind == MenuChoice::kDismiss) break;
-      const MenuItem* item = FindChoice(menu, choice);
-      if (item && !(item->flags & (MF_GRAYED | MF_DISABLED | MF_POPUP))) {
-        chosen = item->id;
-        break;
-      }
-      // A greyed item, a pop-up's own line or nothing at all: the menu stays open.
-      Log("user: nothing to choose there; the menu stays open");
-    }
-    if (!IsWindow(owner)) break;
-    if (!GetMessageA(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (IsKeyMessage(msg.message)) {
-      // The menu has the keyboard; Esc closes it.
-      if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) break;
-      continue;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  s.menus.tracking.reset();
-  s.menus.pendingChoice.reset();
-  MenuRecord& record = s.menus.shown[index];
-  record.chosen = chosen;
-  record.closedAt = s.host->Now();
-  record.open = false;
-  Log(chosen ? "menu closed with command " + std::to_string(chosen) : "menu dismissed");
+  std::size_t index = OpenRecord(menu, flags, at, owner, windowMenu || isSystemMenu);
+  UINT chosen = RunMenuLoop(menu, owner);
+  CloseRecord(index, chosen);
 
   if (chosen && !(flags & TPM_RETURNCMD) && IsWindow(owner)) {
     if (windowMenu) {
