@@ -25,7 +25,8 @@ const char kUsage[] =
     "  --program PATH    the program file as the program sees it (default: this file,\n"
     "                    as Z:\\... the way Wine maps the real root)\n"
     "  --script STEPS    the user's actions, e.g. \"wait 1500; key alt+f4\"\n"
-    "                    (wait MS, key NAME, key alt+NAME, answer ok|cancel|yes|no [after MS])\n"
+    "                    (wait MS, key NAME, key alt+NAME, answer ok|cancel|yes|no [after MS],\n"
+    "                    menu COMMAND-ID|dismiss [after MS])\n"
     "  --quiet           print nothing but errors\n";
 
 // This file as a Windows path on drive Z:.
