@@ -9,6 +9,7 @@
 #include "fw/file.h"
 #include "fw/file_find.h"
 #include "fw/html_view.h"
+#include "fw/menu.h"
 #include "fw/message_map.h"
 #include "fw/string.h"
 #include "fw/types.h"

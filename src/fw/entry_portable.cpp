@@ -26,7 +26,8 @@ const char kUsage[] =
     "                    as Z:\\... the way Wine maps the real root)\n"
     "  --script STEPS    the user's actions, e.g. \"wait 1500; key alt+f4\"\n"
     "                    (wait MS, key NAME, key alt+NAME, answer ok|cancel|yes|no [after MS],\n"
-    "                    move X Y, click X Y: the mouse, in screen pixels)\n"
+    "                    move X Y, click X Y: the mouse, in screen pixels,\n"
+    "                    menu COMMAND-ID|dismiss [after MS])\n"
     "  --quiet           print nothing but errors\n";
 
 // This file as a Windows path on drive Z:.

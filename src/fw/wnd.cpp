@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "fw/app.h"
+#include "fw/menu.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
 }
 
 void CWnd::DeleteTempMap() {
+  CMenu::DeleteTempMap();
   for (auto& [hwnd, wnd] : State().temporary) wnd->m_hWnd = nullptr;
   State().temporary.clear();
 }
@@ -348,6 +350,24 @@ CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
   return reinterpret_cast<HICON>(
       SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+}
+
+HICON CWnd::GetIcon(BOOL bigIcon) const {
+  return reinterpret_cast<HICON>(
+      ::SendMessageA(m_hWnd, WM_GETICON, bigIcon ? ICON_BIG : ICON_SMALL, 0));
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL revert) const {
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert));
+}
+
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* placement) const {
+  placement->length = sizeof(WINDOWPLACEMENT);
+  return ::GetWindowPlacement(m_hWnd, placement);
+}
+
+BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* placement) {
+  return ::SetWindowPlacement(m_hWnd, placement);
 }
 
 int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) {

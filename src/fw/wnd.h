@@ -10,6 +10,7 @@
 
 // windowsx.h has a macro of this name; the member must not be hidden by it.
 #undef SubclassWindow
+class CMenu;
 
 class CWnd : public CCmdTarget {
  public:
@@ -74,6 +75,12 @@ class CWnd : public CCmdTarget {
   CWnd* SetFocus();
   static CWnd* GetFocus();
   HICON SetIcon(HICON icon, BOOL bigIcon);
+  HICON GetIcon(BOOL bigIcon) const;
+  // The window menu (a temporary wrapper); with `revert`, the standard one
+  // comes back at the next call and this answers null.
+  CMenu* GetSystemMenu(BOOL revert) const;
+  BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
+  BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement);
   // A message box owned by this window; the caption defaults to the
   // application's name.
   int MessageBox(LPCSTR text, LPCSTR caption = nullptr, UINT type = MB_OK);

@@ -32,4 +32,6 @@
 #include "platform/api/shell_functions.h"
 #include "platform/api/registry_functions.h"
 #include "platform/api/wininet_functions.h"
+#include "platform/api/menu_functions.h"
+#include "platform/api/placement_functions.h"
 #endif

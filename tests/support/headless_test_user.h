@@ -21,6 +21,10 @@ class HeadlessTestUser : public TestUser {
   TestUser& AnswerBox(int result, DWORD afterMs) override {
     return host_.AnswerBox(result, afterMs), *this;
   }
+  TestUser& ChooseMenuItem(UINT command, DWORD afterMs) override {
+    return host_.ChooseMenuItem(command, afterMs), *this;
+  }
+  TestUser& DismissMenu(DWORD afterMs) override { return host_.DismissMenu(afterMs), *this; }
   void Advance(DWORD ms) override { host_.Advance(ms); }
   std::vector<SeenBox> Boxes() const override {
     std::vector<SeenBox> boxes;

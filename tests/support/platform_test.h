@@ -66,6 +66,13 @@ class PlatformTest : public ::testing::Test {
 #define IDD_TEST_NO_BUTTONS 202
 #define IDD_TEST_PLACEHOLDER 210  // a static without an id of its own (-1)
 #define IDC_TEST_TEXT 1001
+// Menu 300: one pop-up "Test" with "&First", "Checked" (checked), a
+// separator, "Greyed" (greyed) and the pop-up "More" holding "Inner".
+#define IDR_TEST_MENU 300
+#define IDM_TEST_FIRST 40001
+#define IDM_TEST_CHECKED 40002
+#define IDM_TEST_GRAYED 40003
+#define IDM_TEST_INNER 40004
 #ifndef _WIN32
 const desktop::ResourceSet& TestResources();
 #endif

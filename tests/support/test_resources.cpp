@@ -28,6 +28,21 @@ const desktop::ResourceSet& TestResources() {
     desktop::DialogResource placeholder = PlainDialog(IDD_TEST_PLACEHOLDER, WS_VISIBLE);
     placeholder.items = {{"Static", "", WS_CHILD | WS_VISIBLE, 0, 10, 10, 100, 8, -1, 0}};
     r.dialogs.push_back(placeholder);
+    desktop::MenuItemResource popup;
+    popup.popup = true;
+    popup.text = "Test";
+    desktop::MenuItemResource more;
+    more.popup = true;
+    more.text = "More";
+    more.children = {{IDM_TEST_INNER, "Inner", 0, {}, false, false}};
+    popup.children = {
+        {IDM_TEST_FIRST, "&First", 0, {}, false, false},
+        {IDM_TEST_CHECKED, "Checked", MF_CHECKED, {}, false, false},
+        {0, "", 0, {}, false, true},
+        {IDM_TEST_GRAYED, "Greyed", MF_GRAYED, {}, false, false},
+        more,
+    };
+    r.menus.push_back(desktop::MenuResource{IDR_TEST_MENU, {popup}});
     return r;
   }();
   return resources;

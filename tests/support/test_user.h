@@ -37,6 +37,11 @@ class TestUser {
   // Message boxes take the queued answers in the order they open; a box
   // with none is answered at once with its default button.
   virtual TestUser& AnswerBox(int result, DWORD afterMs = 0) = 0;
+  // Pop-up menus take the queued choices in the order they open: an item of
+  // the menu's own level by command, or dismissal; a menu with none is
+  // dismissed at once.
+  virtual TestUser& ChooseMenuItem(UINT command, DWORD afterMs = 0) = 0;
+  virtual TestUser& DismissMenu(DWORD afterMs = 0) = 0;
   // Lets time pass without delivering anything.
   virtual void Advance(DWORD ms) = 0;
   virtual std::vector<SeenBox> Boxes() const = 0;

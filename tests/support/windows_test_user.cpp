@@ -103,6 +103,78 @@ TestUser& WindowsTestUser::AnswerBox(int result, DWORD afterMs) {
 
 std::vector<SeenBox> WindowsTestUser::Boxes() const { return boxes_; }
 
+TestUser& WindowsTestUser::ChooseMenuItem(UINT command, DWORD afterMs) {
+  menuChoices_.push_back({command, afterMs});
+  return *this;
+}
+
+TestUser& WindowsTestUser::DismissMenu(DWORD afterMs) {
+  menuChoices_.push_back({0, afterMs});
+  return *this;
+}
+
+// Open pop-up menus are windows of the system's menu class on this thread.
+void WindowsTestUser::WatchForMenus() {
+  std::vector<HWND> found;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM list) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (std::string(cls) == "#32768" && IsWindowVisible(hwnd)) {
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  for (HWND menu : found) {
+    if (!knownMenus_.insert(menu).second) continue;
+    MenuChoice choice{0, 0};
+    if (!menuChoices_.empty()) {
+      choice = menuChoices_.front();
+      menuChoices_.pop_front();
+    }
+    openMenus_.push_back({menu, choice.command, GetTickCount() + choice.afterMs});
+  }
+  // Menu windows are made afresh for every menu; forget the ones that closed.
+  for (auto it = knownMenus_.begin(); it != knownMenus_.end();) {
+    it = IsWindowVisible(*it) ? std::next(it) : knownMenus_.erase(it);
+  }
+}
+
+// The user answers as with the keyboard: Down to each item up to the one
+// named (separators are skipped), then Enter; or Esc.
+void WindowsTestUser::AnswerMenus() {
+  constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+  DWORD now = GetTickCount();
+  for (auto it = openMenus_.begin(); it != openMenus_.end();) {
+    if (static_cast<int>(now - it->due) < 0) {
+      ++it;
+      continue;
+    }
+    HWND window = it->window;
+    UINT command = it->command;
+    it = openMenus_.erase(it);
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, kGetMenuHandle, 0, 0));
+    int downs = 0;
+    bool found = false;
+    for (int i = 0; menu && i < GetMenuItemCount(menu) && command; ++i) {
+      if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) continue;
+      ++downs;
+      if (GetMenuItemID(menu, i) == command) {
+        found = true;
+        break;
+      }
+    }
+    if (!found) {
+      PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+      continue;
+    }
+    for (int i = 0; i < downs; ++i) PostMessageA(window, WM_KEYDOWN, 0x28 /* VK_DOWN */, 1);
+    PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+  }
+}
+
 void WindowsTestUser::WatchForBoxes() {
   std::vector<HWND> found;
   EnumThreadWindows(
@@ -134,6 +206,8 @@ void CALLBACK WindowsTestUser::Tick(HWND, UINT, UINT_PTR, DWORD) {
 void WindowsTestUser::Run() {
   running_ = true;
   WatchForBoxes();
+  WatchForMenus();
+  AnswerMenus();
   DWORD now = GetTickCount();
   for (auto it = open_.begin(); it != open_.end();) {
     if (static_cast<int>(now - it->due) < 0) {
@@ -169,7 +243,7 @@ void WindowsTestUser::Run() {
     break;  // let the program take in what the step did
   }
   // When a script is used up, the run ends, as it does on the headless desktop.
-  bool done = scripted_ && steps_.empty() && !waiting_ && open_.empty();
+  bool done = scripted_ && steps_.empty() && !waiting_ && open_.empty() && openMenus_.empty();
   bool late = static_cast<int>(GetTickCount() - deadline_) >= 0;
   if (done || (late && (scripted_ || !open_.empty()))) {
     if (!done) ADD_FAILURE() << "the test user gave up after " << kGiveUpAfterMs << " ms";

@@ -21,6 +21,8 @@ class WindowsTestUser : public TestUser {
   TestUser& MouseDown(int button) override;
   TestUser& MouseUp(int button) override;
   TestUser& AnswerBox(int result, DWORD afterMs) override;
+  TestUser& ChooseMenuItem(UINT command, DWORD afterMs) override;
+  TestUser& DismissMenu(DWORD afterMs) override;
   void Advance(DWORD ms) override { ::Sleep(ms); }
   std::vector<SeenBox> Boxes() const override;
 
@@ -39,7 +41,18 @@ class WindowsTestUser : public TestUser {
     int result;
     DWORD due;
   };
+  struct MenuChoice {
+    UINT command;  // 0: dismiss
+    DWORD afterMs;
+  };
+  struct OpenMenu {
+    HWND window;
+    UINT command;
+    DWORD due;
+  };
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void WatchForMenus();
+  void AnswerMenus();
   void Start();
   void Run();
   void WatchForBoxes();
@@ -51,6 +64,9 @@ class WindowsTestUser : public TestUser {
   std::vector<OpenBox> open_;
   std::vector<SeenBox> boxes_;
   std::set<HWND> known_;
+  std::deque<MenuChoice> menuChoices_;
+  std::vector<OpenMenu> openMenus_;
+  std::set<HWND> knownMenus_;
   UINT_PTR timer_ = 0;
   bool waiting_ = false;
   DWORD waitUntil_ = 0;

@@ -38,12 +38,22 @@ LRESULT OnWindowPosChanged(Window& w, const WINDOWPOS& pos) {
   return 0;
 }
 
-LRESULT OnSysCommand(HWND hwnd, WPARAM command) {
+LRESULT OnSysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
   switch (command & 0xFFF0) {
     case SC_CLOSE: desktop::Send(hwnd, WM_CLOSE, 0, 0); break;
     case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
     case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
+    case SC_KEYMENU:
+      // Alt+Space opens the window menu; other Alt+letters would pick from a
+      // menu bar, which no window here has.
+      if (lParam == VK_SPACE) desktop::OpenWindowMenuFromKeyboard(hwnd);
+      break;
+    case SC_MOVE:
+    case SC_SIZE:
+      // The modal move and size loops follow the mouse; they belong with the
+      // mouse input.
+      break;
     default: break;
   }
   return 0;
@@ -68,6 +78,14 @@ LRESULT OnNcLButtonDown(HWND hwnd, WPARAM hit) {
     if (top && Current().active != top) desktop::ActivateWindow(top, WA_CLICKACTIVE);
   }
   return 0;
+}
+
+// The icon a window shows while it is dragged minimised: its class's, or
+// else the first icon of the program's resources.
+LRESULT OnQueryDragIcon() {
+  const desktop::ResourceSet* resources = Current().resources;
+  if (!resources || resources->icons.empty()) return 0;
+  return reinterpret_cast<LRESULT>(LoadIconA(nullptr, MAKEINTRESOURCEA(resources->icons.front().id)));
 }
 
 }  // namespace
@@ -107,7 +125,19 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       DestroyWindow(hwnd);
       return 0;
     case WM_SYSCOMMAND:
-      return OnSysCommand(hwnd, wParam);
+      return OnSysCommand(hwnd, wParam, lParam);
+    case WM_SYSCHAR:
+      // Alt+Space: a child passes it up to the window that owns the menu.
+      if (wParam == VK_SPACE && (lParam & (1L << 29))) {
+        if (w->parent) return desktop::Send(w->parent, WM_SYSCHAR, wParam, lParam);
+        desktop::Send(hwnd, WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+      }
+      return 0;
+    case WM_POPUPSYSTEMMENU:
+      desktop::OpenWindowMenu(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_QUERYDRAGICON:
+      return OnQueryDragIcon();
     case WM_SYSKEYDOWN:
       if (wParam == VK_F4 && (lParam & (1L << 29))) {
         desktop::Send(desktop::TopLevelOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -40,12 +40,23 @@ RECT ClientRectForWindow(RECT window, DWORD style, DWORD exStyle, int captionHei
 RECT MaximisedRect(const Window& w) {
   const State& s = Current();
   int frame = FrameWidth(w.style, w.exStyle);
+  // The window hears the screen's defaults; those it leaves alone are then
+  // fitted to the work area, as Windows does for the primary monitor.
   MINMAXINFO info{};
-  info.ptMaxPosition = POINT{s.workArea.left - frame, s.workArea.top - frame};
-  info.ptMaxSize = POINT{s.workArea.right - s.workArea.left + 2 * frame,
-                         s.workArea.bottom - s.workArea.top + 2 * frame};
+  info.ptMaxPosition = POINT{-frame, -frame};
+  info.ptMaxSize = POINT{s.screenWidth + 2 * frame, s.screenHeight + 2 * frame};
+  info.ptMinTrackSize = POINT{kMinTrackWidth, kMinTrackHeight};
   info.ptMaxTrackSize = info.ptMaxSize;
+  MINMAXINFO defaults = info;
   Send(w.handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  if (info.ptMaxSize.x == defaults.ptMaxSize.x && info.ptMaxSize.y == defaults.ptMaxSize.y) {
+    info.ptMaxSize = POINT{s.workArea.right - s.workArea.left + 2 * frame,
+                           s.workArea.bottom - s.workArea.top + 2 * frame};
+  }
+  if (info.ptMaxPosition.x == defaults.ptMaxPosition.x &&
+      info.ptMaxPosition.y == defaults.ptMaxPosition.y) {
+    info.ptMaxPosition = POINT{s.workArea.left - frame, s.workArea.top - frame};
+  }
   return RECT{info.ptMaxPosition.x, info.ptMaxPosition.y, info.ptMaxPosition.x + info.ptMaxSize.x,
               info.ptMaxPosition.y + info.ptMaxSize.y};
 }

@@ -11,6 +11,8 @@ constexpr int kPaddedBorder = 4;   // SM_CXPADDEDBORDER
 constexpr int kDialogFrame = 3;    // SM_CXDLGFRAME
 constexpr int kBorder = 1;         // SM_CXBORDER
 constexpr int kClientEdge = 2;     // SM_CXEDGE
+constexpr int kMinTrackWidth = 136;  // SM_CXMINTRACK
+constexpr int kMinTrackHeight = 39;  // SM_CYMINTRACK
 
 // SetWindowPos flags Windows keeps for its own use: the client area did not
 // change size, or did not move.
@@ -26,7 +28,8 @@ RECT WindowRectForClient(RECT client, DWORD style, DWORD exStyle, int captionHei
 // The client rectangle inside a window rectangle (both in the same coordinates).
 RECT ClientRectForWindow(RECT window, DWORD style, DWORD exStyle, int captionHeight);
 
-// Maximised: the work area enlarged by the frame on every side.
+// Maximised: the work area enlarged by the frame on every side, unless the
+// window says otherwise in WM_GETMINMAXINFO.
 RECT MaximisedRect(const Window& w);
 
 }  // namespace desktop

@@ -71,6 +71,39 @@ void HeadlessHost::MessageBoxOpened(HWND box) {
                    [](const PendingAnswer& a, const PendingAnswer& b) { return a.due < b.due; });
 }
 
+HeadlessHost& HeadlessHost::ChooseMenuItem(UINT command, DWORD afterMs) {
+  queuedMenuChoices_.push_back({MenuChoice{MenuChoice::kById, command, {}}, afterMs});
+  return *this;
+}
+
+HeadlessHost& HeadlessHost::ChooseMenuItem(std::string text, DWORD afterMs) {
+  queuedMenuChoices_.push_back({MenuChoice{MenuChoice::kByText, 0, std::move(text)}, afterMs});
+  return *this;
+}
+
+HeadlessHost& HeadlessHost::DismissMenu(DWORD afterMs) {
+  queuedMenuChoices_.push_back({MenuChoice{}, afterMs});
+  return *this;
+}
+
+void HeadlessHost::MenuOpened() {
+  QueuedMenuChoice next{MenuChoice{}, 0};
+  if (!queuedMenuChoices_.empty()) {
+    next = queuedMenuChoices_.front();
+    queuedMenuChoices_.pop_front();
+  }
+  pendingMenuChoice_ = PendingMenuChoice{next.choice, now_ + next.afterMs};
+}
+
+void HeadlessHost::MakeMenuChoice(const MenuChoice& choice) {
+  switch (choice.kind) {
+    case MenuChoice::kDismiss: Log("user: dismisses the menu"); break;
+    case MenuChoice::kById: Log("user: chooses command " + std::to_string(choice.id)); break;
+    case MenuChoice::kByText: Log("user: chooses \"" + choice.text + "\""); break;
+  }
+  ChooseFromOpenMenu(choice);
+}
+
 void HeadlessHost::Answer(const PendingAnswer& answer) {
   if (!IsWindow(answer.box)) return;
   int result = answer.result != 0 ? answer.result : DefaultMessageBoxButton(answer.box);
@@ -109,6 +142,7 @@ bool HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
     // The next moment at which the user does something.
     std::optional<DWORD> next;
     if (!pendingAnswers_.empty()) next = pendingAnswers_.front().due;
+    if (pendingMenuChoice_) next = next ? std::min(*next, pendingMenuChoice_->due) : pendingMenuChoice_->due;
     if (waiting_) {
       next = next ? std::min(*next, waitUntil_) : waitUntil_;
     } else if (!steps_.empty()) {
@@ -126,6 +160,12 @@ bool HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
       PendingAnswer answer = pendingAnswers_.front();
       pendingAnswers_.pop_front();
       Answer(answer);
+      return true;
+    }
+    if (pendingMenuChoice_ && pendingMenuChoice_->due <= now_) {
+      MenuChoice choice = pendingMenuChoice_->choice;
+      pendingMenuChoice_.reset();
+      MakeMenuChoice(choice);
       return true;
     }
     if (waiting_) {

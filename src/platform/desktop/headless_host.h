@@ -11,6 +11,7 @@
 
 #include "platform/api/user_constants.h"
 #include "platform/desktop/host.h"
+#include "platform/desktop/menu_state.h"
 
 namespace desktop {
 
@@ -35,6 +36,15 @@ class HeadlessHost : public Host {
   // answer is answered at once with its default button.
   HeadlessHost& AnswerBox(int result, DWORD afterMs = 0);
 
+  // Pop-up menus take the queued choices in the order they open: each is
+  // made `afterMs` after the menu opened. A menu with no queued choice is
+  // dismissed at once. Items are named by command or by their text as the
+  // user reads it ("Close" for "&Close\tAlt+F4"); a greyed item cannot be
+  // chosen and leaves the menu open.
+  HeadlessHost& ChooseMenuItem(UINT command, DWORD afterMs = 0);
+  HeadlessHost& ChooseMenuItem(std::string text, DWORD afterMs = 0);
+  HeadlessHost& DismissMenu(DWORD afterMs = 0);
+
   // Moves the clock directly, for tests that pump messages themselves.
   void Advance(DWORD ms) { now_ += ms; }
 
@@ -43,6 +53,7 @@ class HeadlessHost : public Host {
   DWORD Now() const override { return now_; }
   bool WaitForInput(std::optional<DWORD> deadline) override;
   void MessageBoxOpened(HWND box) override;
+  void MenuOpened() override;
   bool IsKeyDown(int virtualKey) const override { return held_.count(virtualKey) != 0; }
 
  private:
@@ -64,7 +75,17 @@ class HeadlessHost : public Host {
     DWORD afterMs;
   };
 
+  struct QueuedMenuChoice {
+    MenuChoice choice;
+    DWORD afterMs;
+  };
+  struct PendingMenuChoice {
+    MenuChoice choice;
+    DWORD due;
+  };
+
   void RunStep(Step& step);
+  void MakeMenuChoice(const MenuChoice& choice);
   void Answer(const PendingAnswer& answer);
 
   DWORD now_ = 0;
@@ -74,6 +95,8 @@ class HeadlessHost : public Host {
   std::deque<QueuedAnswer> queuedAnswers_;
   std::deque<PendingAnswer> pendingAnswers_;
   std::set<int> held_;
+  std::deque<QueuedMenuChoice> queuedMenuChoices_;
+  std::optional<PendingMenuChoice> pendingMenuChoice_;
 };
 
 }  // namespace desktop

@@ -26,6 +26,11 @@ class Host {
   // answer it (by sending it WM_COMMAND with a button id).
   virtual void MessageBoxOpened(HWND box) = 0;
 
+  // A pop-up menu has opened; the host arranges for the user to choose from
+  // it or dismiss it (desktop::ChooseFromOpenMenu). A host that never does
+  // leaves the menu open until input ends.
+  virtual void MenuOpened() {}
+
   // Whether the key is held down right now (GetAsyncKeyState).
   virtual bool IsKeyDown(int virtualKey) const = 0;
 };

@@ -81,6 +81,16 @@ bool ParseStep(const std::vector<std::string>& w, HeadlessHost& host, std::strin
     host.AnswerBox(result, after);
     return true;
   }
+  if (w[0] == "menu") {
+    DWORD command = 0, after = 0;
+    bool dismiss = w.size() >= 2 && w[1] == "dismiss";
+    bool ok = w.size() >= 2 && (dismiss || (ParseMilliseconds(w[1], &command) && command != 0)) &&
+              (w.size() == 2 || (w.size() == 4 && w[2] == "after" && ParseMilliseconds(w[3], &after)));
+    if (!ok) return *error = "menu takes a command id or dismiss, and optionally after MS", false;
+    if (dismiss) host.DismissMenu(after);
+    else host.ChooseMenuItem(static_cast<UINT>(command), after);
+    return true;
+  }
   *error = "unknown step \"" + w[0] + "\"";
   return false;
 }

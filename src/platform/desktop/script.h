@@ -6,6 +6,8 @@
 //   key alt+f4           f1-f12, a-z, 0-9; "alt+" holds Alt around it)
 //   answer ok            answer the next message box (ok, cancel, yes, no)
 //   answer no after 3000 ... 3 s after it opens
+//   menu 32780           choose the command from the next menu that opens
+//   menu dismiss after 500  ... or close it without a choice
 #pragma once
 
 #include <string>

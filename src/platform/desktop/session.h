@@ -59,6 +59,10 @@ class Session {
   void Log(const std::string& cp936Line);
 
   const std::vector<MessageBoxRecord>& boxes() const { return state_.boxes; }
+  // Pop-up and window menus as the user saw them, oldest first.
+  const std::vector<MenuRecord>& menus() const { return state_.menus.shown; }
+  // The notification area's icons, in the order they were added.
+  const std::vector<NotifyIcon>& notifyIcons() const { return state_.notifyIcons; }
 
   // The user the program runs as: a standard user (the default) is refused
   // write access to the machine's registry keys; an elevated one is not.

@@ -12,6 +12,8 @@
 #include "platform/api/kernel_functions.h"
 #include "platform/api/user_functions.h"
 #include "platform/desktop/mouse_state.h"
+#include "platform/desktop/menu_state.h"
+#include "platform/desktop/notify_icons.h"
 #include "platform/desktop/resource_model.h"
 
 namespace desktop {
@@ -67,6 +69,7 @@ struct Window {
   HICON iconBig = nullptr;
   HICON iconSmall = nullptr;
   HFONT font = nullptr;
+  HMENU systemMenu = nullptr;  // the window's own copy of the window menu, made on first use
   std::unique_ptr<DialogState> dialog;
 };
 
@@ -152,6 +155,10 @@ class State {
 
   // Message boxes, oldest first
   std::vector<MessageBoxRecord> boxes;
+
+  // Menus and the notification area
+  MenuStore menus;
+  std::vector<NotifyIcon> notifyIcons;  // in the order they were added
 
   // Errors
   DWORD lastError = 0;

@@ -245,6 +245,9 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command) {
       }
       break;
     case SW_RESTORE:
+    case SW_SHOWNORMAL:
+    case SW_SHOWDEFAULT:
+      // Minimised from maximised, a window is restored maximised.
       if (minimised && w->restoreMaximised) {
         w->style &= ~static_cast<DWORD>(WS_MINIMIZE);
         w->style |= WS_MAXIMIZE;
@@ -253,9 +256,6 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command) {
         changeRect = true;
         break;
       }
-      [[fallthrough]];
-    case SW_SHOWNORMAL:
-    case SW_SHOWDEFAULT:
       if (minimised || maximised) {
         w->restoreMaximised = false;
         w->style &= ~static_cast<DWORD>(WS_MINIMIZE | WS_MAXIMIZE);

@@ -69,6 +69,8 @@ void Forget(HWND hwnd) {
   desktop::RemoveTimersOf(hwnd);
   desktop::DropQueuedMessagesFor(hwnd);
   desktop::ForgetMouseStateOf(hwnd);
+  desktop::ReleaseWindowMenu(hwnd);
+  desktop::RemoveNotifyIconsOf(hwnd);
   if (s.focus == hwnd) s.focus = nullptr;
   if (w->parent) {
     if (Window* parent = s.Find(w->parent)) RemoveFromZOrder(parent->children, hwnd);
