@@ -68,7 +68,11 @@
 #define WM_RBUTTONUP 0x0205
 #define WM_RBUTTONDBLCLK 0x0206
 #define WM_MOUSELAST 0x020E
+#define WM_SIZING 0x0214
 #define WM_CAPTURECHANGED 0x0215
+#define WM_MOVING 0x0216
+#define WM_ENTERSIZEMOVE 0x0231
+#define WM_EXITSIZEMOVE 0x0232
 #define WM_MOUSEHOVER 0x02A1
 #define WM_NCMOUSELEAVE 0x02A2
 #define WM_MOUSELEAVE 0x02A3
@@ -268,6 +272,8 @@
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
 #define SM_CYCAPTION 4
+#define SM_CXSIZE 30
+#define SM_CYSIZE 31
 #define SM_CXBORDER 5
 #define SM_CYBORDER 6
 #define SM_CXDLGFRAME 7
@@ -323,6 +329,16 @@
 #define HTBOTTOMRIGHT 17
 #define HTBORDER 18
 #define HTCLOSE 20
+
+// WM_SIZING edges.
+#define WMSZ_LEFT 1
+#define WMSZ_RIGHT 2
+#define WMSZ_TOP 3
+#define WMSZ_TOPLEFT 4
+#define WMSZ_TOPRIGHT 5
+#define WMSZ_BOTTOM 6
+#define WMSZ_BOTTOMLEFT 7
+#define WMSZ_BOTTOMRIGHT 8
 
 // Mouse key flags, WM_MOUSEACTIVATE answers, ChildWindowFromPointEx flags.
 #define MK_LBUTTON 0x0001
