@@ -11,6 +11,7 @@
 
 #include "platform/api/kernel_functions.h"
 #include "platform/api/user_functions.h"
+#include "platform/desktop/gdi_state.h"
 #include "platform/desktop/resource_model.h"
 
 namespace desktop {
@@ -26,6 +27,7 @@ struct WindowClass {
   UINT style = 0;
   int wndExtra = 0;
   HINSTANCE instance = nullptr;
+  HBRUSH background = nullptr;
   bool system = false;
 };
 
@@ -58,7 +60,8 @@ struct Window {
   bool destroying = false;
   bool messageBox = false;
   bool sizeUnsent = false;  // created visible: WM_SIZE and WM_MOVE come with the first show  // logged as a box, not as a window
-  bool needsPaint = false;
+  bool needsPaint = false;  // the update region is not empty
+  WindowGraphics gfx;       // update region, window region, layering, pixels
   HICON iconBig = nullptr;
   HICON iconSmall = nullptr;
   HFONT font = nullptr;
@@ -144,6 +147,9 @@ class State {
 
   // Message boxes, oldest first
   std::vector<MessageBoxRecord> boxes;
+
+  // Drawing objects
+  GdiState gdi;
 
   // Errors
   DWORD lastError = 0;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/desktop/hooks.h"
-#include "platform/desktop/state.h"
+#include "platform/desktop/gdi_internal.h"
 
 using desktop::Current;
 using desktop::SetError;
@@ -67,6 +67,7 @@ void Forget(HWND hwnd) {
   for (HWND child : children) Forget(child);
   desktop::RemoveTimersOf(hwnd);
   desktop::DropQueuedMessagesFor(hwnd);
+  desktop::ReleaseWindowGraphics(*w);
   if (s.focus == hwnd) s.focus = nullptr;
   if (w->parent) {
     if (Window* parent = s.Find(w->parent)) RemoveFromZOrder(parent->children, hwnd);
@@ -103,6 +104,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* wc) {
   cls->proc = wc->lpfnWndProc;
   cls->style = wc->style;
   cls->wndExtra = wc->cbWndExtra;
+  cls->background = wc->hbrBackground;
   cls->instance = wc->hInstance;
   // A program's class of the same name as a system class comes first.
   s.classes.insert(s.classes.begin(), std::move(cls));
@@ -139,6 +141,7 @@ BOOL WINAPI GetClassInfoA(HINSTANCE, LPCSTR className, WNDCLASSA* wc) {
   wc->lpfnWndProc = cls->proc;
   wc->cbWndExtra = cls->wndExtra;
   wc->hInstance = cls->instance;
+  wc->hbrBackground = cls->background;
   wc->lpszClassName = className;
   return TRUE;
 }
