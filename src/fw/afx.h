@@ -3,9 +3,11 @@
 
 #include "fw/app.h"
 #include "fw/cmd_target.h"
+#include "fw/dc.h"
 #include "fw/dialog.h"
 #include "fw/file.h"
 #include "fw/file_find.h"
+#include "fw/gdi_object.h"
 #include "fw/message_map.h"
 #include "fw/string.h"
 #include "fw/types.h"

@@ -122,13 +122,12 @@ TEST_F(RegionTest, AHoleReadsBackAsBands) {
   DeleteObject(hole);
 }
 
-TEST_F(RegionTest, ExtCreateRegionRefusesDataShorterThanItsCount) {
-  std::vector<BYTE> data = RegionData({{0, 0, 1, 1}, {0, 1, 1, 2}});
+TEST_F(RegionTest, ExtCreateRegionRefusesAHeaderOfTheWrongSize) {
+  std::vector<BYTE> data = RegionData({{0, 0, 1, 1}});
   auto* header = reinterpret_cast<RGNDATA*>(data.data());
-  EXPECT_EQ(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size() - sizeof(RECT)), header),
-            nullptr);
-  header->rdh.iType = 2;
+  header->rdh.dwSize = 16;
   EXPECT_EQ(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), header), nullptr);
+  EXPECT_EQ(ExtCreateRegion(nullptr, 16, header), nullptr);
 }
 
 TEST_F(RegionTest, CreateRectRgnOrdersItsCorners) {

@@ -176,9 +176,10 @@ BOOL Run(HDC targetDc, HDC sourceDc, const Blit& blit, int mode) {
 
 }  // namespace
 
+// Reads what the DC's pixels hold, whatever its clip region.
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   DrawTarget t;
-  if (!desktop::ResolveTarget(hdc, &t)) return CLR_INVALID;
+  if (!desktop::ResolveTarget(hdc, &t, false)) return CLR_INVALID;
   LONG px = x + t.origin.x, py = y + t.origin.y;
   if (!t.visible.Contains(px, py)) return CLR_INVALID;
   return desktop::ColorOf(t.pixels->At(px, py));
@@ -186,11 +187,17 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   DrawTarget t;
-  if (!desktop::ResolveTarget(hdc, &t)) return CLR_INVALID;
+  if (!desktop::ResolveTarget(hdc, &t, false)) return CLR_INVALID;
   LONG px = x + t.origin.x, py = y + t.origin.y;
   if (!t.visible.Contains(px, py)) return CLR_INVALID;
-  t.pixels->Put(px, py, desktop::WordOf(color));
-  return desktop::ColorOf(t.pixels->At(px, py));
+  std::uint32_t word = desktop::WordOf(color);
+  if (t.pixels->bitsPerPixel == 1) word = desktop::Monochrome(word);
+  // Outside the clip region nothing is drawn, but the colour is answered.
+  DrawTarget clipped;
+  if (desktop::ResolveTarget(hdc, &clipped) && clipped.visible.Contains(px, py)) {
+    t.pixels->Put(px, py, word);
+  }
+  return desktop::ColorOf(word);
 }
 
 int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {

@@ -53,7 +53,7 @@ T Read(HDC hdc, Field DeviceContext::*field, T failure) {
 
 namespace desktop {
 
-bool ResolveTarget(HDC hdc, DrawTarget* target) {
+bool ResolveTarget(HDC hdc, DrawTarget* target, bool clipped) {
   DeviceContext* dc = Gdi().FindDc(hdc);
   if (!dc) return false;
   if (dc->kind == DcKind::Memory) {
@@ -62,7 +62,7 @@ bool ResolveTarget(HDC hdc, DrawTarget* target) {
     target->pixels = bitmap;
     target->origin = POINT{0, 0};
     target->visible = Region::FromRect(RECT{0, 0, bitmap->width, bitmap->height});
-    if (dc->clip) {
+    if (clipped && dc->clip) {
       target->visible = Region::Combine(target->visible, *dc->clip, Region::Op::And);
     }
     return true;
@@ -79,8 +79,8 @@ bool ResolveTarget(HDC hdc, DrawTarget* target) {
     area.Offset(target->origin.x, target->origin.y);
     target->visible = Region::Combine(target->visible, area, Region::Op::And);
   };
-  if (dc->paint) restrict(dc->paintClip);
-  if (dc->clip) restrict(*dc->clip);
+  if (clipped && dc->paint) restrict(dc->paintClip);
+  if (clipped && dc->clip) restrict(*dc->clip);
   return true;
 }
 

@@ -18,8 +18,9 @@ inline std::uint32_t WordOf(COLORREF color) {
 inline COLORREF ColorOf(std::uint32_t word) { return WordOf(word & 0x00FFFFFF); }
 
 // The pixels a DC draws on and where it may draw; false for a DC that draws
-// nowhere (a bad handle, or a window that is gone).
-bool ResolveTarget(HDC hdc, DrawTarget* target);
+// nowhere (a bad handle, or a window that is gone). Without `clipped`, the
+// DC's clip region and paint clip are left out (what it may read).
+bool ResolveTarget(HDC hdc, DrawTarget* target, bool clipped = true);
 
 // The colour of a brush handle, or of a system colour given as COLOR_* + 1;
 // nothing for a null or hollow brush.

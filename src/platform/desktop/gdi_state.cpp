@@ -8,13 +8,12 @@ namespace {
 
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
 
-// A monochrome bitmap keeps the nearer of black and white.
+}  // namespace
+
 std::uint32_t Monochrome(std::uint32_t word) {
   int sum = static_cast<int>((word & 0xFF) + ((word >> 8) & 0xFF) + ((word >> 16) & 0xFF));
   return sum > 3 * 127 ? kWhite : 0;
 }
-
-}  // namespace
 
 void Bitmap::Put(int x, int y, std::uint32_t word) {
   Row(y)[x] = bitsPerPixel == 1 ? Monochrome(word) : word;

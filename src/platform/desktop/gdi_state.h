@@ -19,6 +19,9 @@ namespace desktop {
 // Pixels as 32-bit words: blue, green, red and a fourth byte. A monochrome
 // bitmap keeps only black and white. DIB sections hand their words to the
 // program as they are, bottom-up or top-down.
+// The nearer of black and white, as a monochrome bitmap keeps a colour.
+std::uint32_t Monochrome(std::uint32_t word);
+
 struct Bitmap {
   int width = 0;
   int height = 0;

@@ -42,10 +42,11 @@ BOOL WINAPI SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
 }
 
 HRGN WINAPI ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
-  // The header must be whole and say rectangles; nCount rectangles follow it.
+  // The header must be whole; nCount rectangles follow it. Its type is not
+  // looked at, as on Windows. Unlike Windows, a count that would read past
+  // the size given is refused rather than read.
   if (transform || !data || size < kHeaderSize || data->rdh.dwSize < kHeaderSize ||
-      data->rdh.iType != RDH_RECTANGLES ||
-      (size - data->rdh.dwSize) / sizeof(RECT) < data->rdh.nCount) {
+      data->rdh.dwSize > size || (size - data->rdh.dwSize) / sizeof(RECT) < data->rdh.nCount) {
     SetError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
