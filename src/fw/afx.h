@@ -10,5 +10,6 @@
 #include "fw/gdi_object.h"
 #include "fw/message_map.h"
 #include "fw/string.h"
+#include "fw/temp_maps.h"
 #include "fw/types.h"
 #include "fw/wnd.h"

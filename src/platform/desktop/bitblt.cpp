@@ -152,6 +152,7 @@ BOOL Run(HDC targetDc, HDC sourceDc, const Blit& blit, int mode) {
   if (source.pixels) convert.emplace(source, *target.pixels, *dc);
   std::uint32_t key = blit.transparent ? desktop::WordOf(*blit.transparent) : 0;
 
+  bool oneToOne = blit.width == blit.sourceWidth && blit.height == blit.sourceHeight;
   RECT area{target.origin.x + blit.x, target.origin.y + blit.y,
             target.origin.x + blit.x + blit.width, target.origin.y + blit.y + blit.height};
   for (const RECT& r : target.visible.Clip(area)) {
@@ -159,7 +160,15 @@ BOOL Run(HDC targetDc, HDC sourceDc, const Blit& blit, int mode) {
       for (LONG px = r.left; px < r.right; ++px) {
         int i = px - area.left, j = py - area.top;
         std::uint32_t word = 0;
-        if (source.pixels) {
+        if (source.pixels && oneToOne) {
+          long long sx = static_cast<long long>(blit.sourceX) + i + source.origin.x;
+          long long sy = static_cast<long long>(blit.sourceY) + j + source.origin.y;
+          if (sx < 0 || sy < 0 || sx >= source.pixels->width || sy >= source.pixels->height) {
+            continue;
+          }
+          word = (*convert)(source.At(static_cast<int>(sx), static_cast<int>(sy)));
+          if (blit.transparent && (word & kColourBits) == key) continue;
+        } else if (source.pixels) {
           std::optional<std::uint32_t> sample = Sample(
               source, *convert, blit.sourceX, blit.sourceY, blit.sourceWidth, blit.sourceHeight,
               i, j, blit.width, blit.height, blit.transparent ? COLORONCOLOR : mode);

@@ -68,6 +68,10 @@ int WINAPI CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
   }
   Region* b = RequireRegion(source2);
   if (!b) return ERROR;
+  if (mode == RGN_OR && d == a && a != b) {  // growing a region in place, as region builders do
+    d->Unite(*b);
+    return d->Complexity();
+  }
   Region::Op op;
   switch (mode) {
     case RGN_AND: op = Region::Op::And; break;

@@ -1,6 +1,7 @@
 #include "platform/desktop/region_model.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/api/gdi_types.h"
 
@@ -119,6 +120,18 @@ Region Region::Combine(const Region& a, const Region& b, Op op) {
     out.Append(ys[i], ys[i + 1], CombineSpans(sa ? *sa : kNone, sb ? *sb : kNone, op));
   }
   return out;
+}
+
+void Region::Unite(const Region& other) {
+  if (other.Empty()) return;
+  LONG top = other.bands_.front().top;
+  auto affected = std::partition_point(bands_.begin(), bands_.end(),
+                                       [top](const Band& band) { return band.bottom <= top; });
+  Region tail;
+  tail.bands_.assign(std::make_move_iterator(affected), std::make_move_iterator(bands_.end()));
+  bands_.erase(affected, bands_.end());
+  Region merged = Combine(tail, other, Op::Or);
+  for (Band& band : merged.bands_) Append(band.top, band.bottom, std::move(band.spans));
 }
 
 void Region::Append(LONG top, LONG bottom, std::vector<Span> spans) {

@@ -28,6 +28,9 @@ class Region {
   static Region FromRects(const std::vector<RECT>& rects);  // union; empty ones are skipped
 
   static Region Combine(const Region& a, const Region& b, Op op);
+  // Adds `other` in place, touching only the bands from other's top down:
+  // cheap when regions are built top to bottom.
+  void Unite(const Region& other);
   void Offset(LONG dx, LONG dy);
 
   bool Empty() const { return bands_.empty(); }
