@@ -123,6 +123,24 @@ std::optional<std::uint32_t> Sample(const Source& s, const Converter& convert, i
   return out;
 }
 
+// A plain copy between pixels of one format: whole row pieces at a time,
+// within the target's clip and the source's pixels.
+void CopyRows(const Source& source, DrawTarget& target, const RECT& area, int sourceX,
+              int sourceY) {
+  // Where the source's pixels lie on the target.
+  LONG dx = area.left - sourceX - source.origin.x, dy = area.top - sourceY - source.origin.y;
+  RECT reach{std::max<LONG>(area.left, dx), std::max<LONG>(area.top, dy),
+             std::min<LONG>(area.right, dx + source.pixels->width),
+             std::min<LONG>(area.bottom, dy + source.pixels->height)};
+  if (reach.left >= reach.right || reach.top >= reach.bottom) return;
+  for (const RECT& r : target.visible.Clip(reach)) {
+    for (LONG y = r.top; y < r.bottom; ++y) {
+      std::copy_n(source.pixels->Row(y - dy) + (r.left - dx), r.right - r.left,
+                  target.pixels->Row(y) + r.left);
+    }
+  }
+}
+
 struct Blit {
   int x, y, width, height;             // on the target, in its DC's coordinates
   int sourceX, sourceY, sourceWidth, sourceHeight;
@@ -155,6 +173,11 @@ BOOL Run(HDC targetDc, HDC sourceDc, const Blit& blit, int mode) {
   bool oneToOne = blit.width == blit.sourceWidth && blit.height == blit.sourceHeight;
   RECT area{target.origin.x + blit.x, target.origin.y + blit.y,
             target.origin.x + blit.x + blit.width, target.origin.y + blit.y + blit.height};
+  if (oneToOne && blit.rop == SRCCOPY && !blit.transparent && source.pixels &&
+      source.snapshot.empty() && source.pixels->bitsPerPixel == target.pixels->bitsPerPixel) {
+    CopyRows(source, target, area, blit.sourceX, blit.sourceY);
+    return TRUE;
+  }
   for (const RECT& r : target.visible.Clip(area)) {
     for (LONG py = r.top; py < r.bottom; ++py) {
       for (LONG px = r.left; px < r.right; ++px) {
