@@ -53,8 +53,8 @@ Picture ManyRuns(int width, int height) {
 // The picture as the program has it: a device-dependent bitmap.
 HBITMAP ToBitmap(HDC screen, const Picture& p, HBITMAP* dibOut, DWORD** bitsOut) {
   BITMAPINFO info{};
-  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB,
-                                    0, 0, 0, 0, 0};
+  info.bmiHeader =
+      BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   std::copy(p.pixels.begin(), p.pixels.end(), static_cast<DWORD*>(bits));

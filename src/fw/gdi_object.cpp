@@ -124,6 +124,4 @@ BOOL CRgn::PtInRegion(int x, int y) const { return ::PtInRegion(*this, x, y); }
 
 int CRgn::GetRgnBox(LPRECT box) const { return ::GetRgnBox(*this, box); }
 
-BOOL CRgn::EqualRgn(const CRgn* other) const {
-  return other && ::EqualRgn(*this, *other);
-}
+BOOL CRgn::EqualRgn(const CRgn* other) const { return other && ::EqualRgn(*this, *other); }

@@ -5,15 +5,18 @@
 
 namespace {
 
-constexpr DWORD kGrowth = 100;     // rectangles added to the batch when it is full
-constexpr DWORD kFlushAt = 2000;   // rectangles handed over at once
+constexpr DWORD kGrowth = 100;    // rectangles added to the batch when it is full
+constexpr DWORD kFlushAt = 2000;  // rectangles handed over at once
 constexpr BYTE kKeyChannel = 0x5C;
 
 // Rows of rectangles handed to ExtCreateRegion in batches: a region-data
 // header followed by room for `capacity` rectangles, reused across batches.
 class RectangleBatch {
  public:
-  RectangleBatch() { Grow(); Reset(); }
+  RectangleBatch() {
+    Grow();
+    Reset();
+  }
 
   void Add(const RECT& rect) {
     if (Header().nCount == capacity_) Grow();

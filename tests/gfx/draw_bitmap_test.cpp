@@ -47,17 +47,17 @@ class DrawBitmapTest : public PlatformTest {
 
 TEST_F(DrawBitmapTest, CopiesEveryPixelAtTheGivenPlace) {
   DrawBitmap(picture_, dc_, 1, 2);
-  EXPECT_EQ(Target(), (std::vector<DWORD>{F, F, F, F, F,  //
-                                          F, F, F, F, F,  //
-                                          F, K, 0x010203, K, F,  //
+  EXPECT_EQ(Target(), (std::vector<DWORD>{F, F,        F,        F,        F,  //
+                                          F, F,        F,        F,        F,  //
+                                          F, K,        0x010203, K,        F,  //
                                           F, 0x040506, 0x070809, 0x0A0B0C, F}));
 }
 
 TEST_F(DrawBitmapTest, TransparentCopyKeepsTheTargetUnderKeyPixels) {
   DrawBitmapTransparent(picture_, dc_, RegionKeyColor, 1, 2);
-  EXPECT_EQ(Target(), (std::vector<DWORD>{F, F, F, F, F,  //
-                                          F, F, F, F, F,  //
-                                          F, F, 0x010203, F, F,  //
+  EXPECT_EQ(Target(), (std::vector<DWORD>{F, F,        F,        F,        F,  //
+                                          F, F,        F,        F,        F,  //
+                                          F, F,        0x010203, F,        F,  //
                                           F, 0x040506, 0x070809, 0x0A0B0C, F}));
 }
 
@@ -72,9 +72,9 @@ TEST_F(DrawBitmapTest, TransparentCopyWithAnUnusedKeyDrawsAsThePlainCopy) {
 TEST_F(DrawBitmapTest, PartlyOutsideTheTargetIsClipped) {
   DrawBitmap(picture_, dc_, 3, -1);
   EXPECT_EQ(Target(), (std::vector<DWORD>{F, F, F, 0x040506, 0x070809,  //
-                                          F, F, F, F, F,                  //
-                                          F, F, F, F, F,                  //
-                                          F, F, F, F, F}));
+                                          F, F, F, F,        F,         //
+                                          F, F, F, F,        F,         //
+                                          F, F, F, F,        F}));
 }
 
 TEST_F(DrawBitmapTest, NoBitmapDrawsNothing) {

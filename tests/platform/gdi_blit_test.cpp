@@ -90,8 +90,8 @@ TEST_P(StretchTest, DefaultModeRepeatsOrAnds) {
   DibDc source(c.sourceWidth, 1, c.source);
   DibDc target(c.targetWidth, 1);
   EXPECT_EQ(GetStretchBltMode(target.dc()), BLACKONWHITE);
-  ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, c.targetWidth, 1, source.dc(), 0, 0, c.sourceWidth,
-                         1, SRCCOPY));
+  ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, c.targetWidth, 1, source.dc(), 0, 0, c.sourceWidth, 1,
+                         SRCCOPY));
   EXPECT_EQ(target.Row(0), c.expected);
 }
 
@@ -115,8 +115,8 @@ TEST_F(GdiBlitTest, ShrinkingTwoByTwoToOneAndsAllFour) {
 TEST_F(GdiBlitTest, TransparentBltLeavesTheTargetUnderKeyPixels) {
   DibDc source(3, 1, {0x5C5C5C, 0x123456, 0x5C5C5C});
   DibDc target(4, 1, {0xABCDEF, 0xABCDEF, 0xABCDEF, 0xABCDEF});
-  ASSERT_TRUE(TransparentBlt(target.dc(), 1, 0, 3, 1, source.dc(), 0, 0, 3, 1,
-                             RGB(0x5C, 0x5C, 0x5C)));
+  ASSERT_TRUE(
+      TransparentBlt(target.dc(), 1, 0, 3, 1, source.dc(), 0, 0, 3, 1, RGB(0x5C, 0x5C, 0x5C)));
   EXPECT_EQ(target.Row(0), (std::vector<DWORD>{0xABCDEF, 0xABCDEF, 0x123456, 0xABCDEF}));
 }
 

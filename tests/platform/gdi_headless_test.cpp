@@ -140,12 +140,9 @@ TEST_P(BitmapFileTest, MalformedFilesGiveNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BitmapFileTest,
-    ::testing::Values(BadFileCase{"NotBm", 0, 'X'},
-                      BadFileCase{"ZeroWidth", 18, 0},
-                      BadFileCase{"HugeHeight", 25, 0x7F},
-                      BadFileCase{"TwoPlanes", 26, 2},
-                      BadFileCase{"Compressed", 30, 1},
-                      BadFileCase{"SixteenBits", 28, 16},
+    ::testing::Values(BadFileCase{"NotBm", 0, 'X'}, BadFileCase{"ZeroWidth", 18, 0},
+                      BadFileCase{"HugeHeight", 25, 0x7F}, BadFileCase{"TwoPlanes", 26, 2},
+                      BadFileCase{"Compressed", 30, 1}, BadFileCase{"SixteenBits", 28, 16},
                       BadFileCase{"PixelsPastTheEnd", 10, 0x70},
                       BadFileCase{"IndexPastThePalette", 62, 5},
                       BadFileCase{"TruncatedRows", 1000 + 64, 0},

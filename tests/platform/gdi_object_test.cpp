@@ -100,14 +100,13 @@ TEST_P(CompatibleBitmapTest, TakesTheFormatOfTheDcItIsMadeFor) {
   ReleaseDC(nullptr, screen);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CompatibleBitmapTest,
-    ::testing::Values(CompatibleCase{"Screen", true, 5, 32, 20},
-                      // The default bitmap of a memory DC is monochrome: so
-                      // is what it makes (rows of whole 16-bit words).
-                      CompatibleCase{"FreshMemoryDc", false, 5, 1, 2},
-                      CompatibleCase{"FreshMemoryDcWide", false, 17, 1, 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CompatibleBitmapTest,
+                         ::testing::Values(CompatibleCase{"Screen", true, 5, 32, 20},
+                                           // The default bitmap of a memory DC is monochrome: so
+                                           // is what it makes (rows of whole 16-bit words).
+                                           CompatibleCase{"FreshMemoryDc", false, 5, 1, 2},
+                                           CompatibleCase{"FreshMemoryDcWide", false, 17, 1, 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct DibCase {
   const char* name;
@@ -120,8 +119,8 @@ class DibSectionTest : public PlatformTest, public ::testing::WithParamInterface
 TEST_P(DibSectionTest, StoresRowsAsTheHeightSignSays) {
   const DibCase& c = GetParam();
   BITMAPINFO info{};
-  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 3, c.height, 1, 32, BI_RGB, 0, 0,
-                                    0, 0, 0};
+  info.bmiHeader =
+      BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 3, c.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   ASSERT_TRUE(dib && bits);

@@ -31,7 +31,8 @@ std::string BmpFile(int width, int height, int bits, const std::vector<std::uint
   for (std::uint32_t colour : palette) Put(out, colour, 4);
   for (int y = height - 1; y >= 0; --y) {
     std::size_t rowStart = out.size();
-    for (int x = 0; x < width; ++x) Put(out, pixels[static_cast<std::size_t>(y) * width + x], bits / 8);
+    for (int x = 0; x < width; ++x)
+      Put(out, pixels[static_cast<std::size_t>(y) * width + x], bits / 8);
     out.resize(rowStart + stride, '\0');
   }
   return out;

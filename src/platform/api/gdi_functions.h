@@ -39,8 +39,8 @@ HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixe
                             const void* bits);
 HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
                                 HANDLE section, DWORD offset);
-int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits,
-                     BITMAPINFO* info, UINT usage);
+int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info,
+                     UINT usage);
 HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name);
 HBITMAP WINAPI LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 
@@ -62,9 +62,8 @@ BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC source, in
                    int sourceY, DWORD rop);
 BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                        int sourceY, int sourceWidth, int sourceHeight, DWORD rop);
-BOOL WINAPI TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source,
-                           int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                           UINT transparent);
+BOOL WINAPI TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+                           int sourceY, int sourceWidth, int sourceHeight, UINT transparent);
 
 // Regions
 HRGN WINAPI CreateRectRgn(int left, int top, int right, int bottom);

@@ -54,15 +54,24 @@ struct Converter {
 std::optional<std::uint32_t> Apply(DWORD rop, std::uint32_t dest, std::uint32_t source,
                                    std::uint32_t pattern) {
   switch (rop) {
-    case SRCCOPY: return source;
-    case SRCPAINT: return (dest | source) & kColourBits;
-    case SRCAND: return dest & source & kColourBits;
-    case SRCINVERT: return (dest ^ source) & kColourBits;
-    case NOTSRCCOPY: return ~source & kColourBits;
-    case PATCOPY: return pattern;
-    case BLACKNESS: return 0;
-    case WHITENESS: return kWhite;
-    default: return std::nullopt;
+    case SRCCOPY:
+      return source;
+    case SRCPAINT:
+      return (dest | source) & kColourBits;
+    case SRCAND:
+      return dest & source & kColourBits;
+    case SRCINVERT:
+      return (dest ^ source) & kColourBits;
+    case NOTSRCCOPY:
+      return ~source & kColourBits;
+    case PATCOPY:
+      return pattern;
+    case BLACKNESS:
+      return 0;
+    case WHITENESS:
+      return kWhite;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -95,8 +104,8 @@ std::optional<std::uint32_t> Sample(const Source& s, const Converter& convert, i
                                     int sw, int sh, int i, int j, int dw, int dh, int mode) {
   auto range = [](int from, int srcLen, int dstLen, int k) {
     long long first = from + static_cast<long long>(k) * srcLen / dstLen;
-    long long last = srcLen > dstLen ? from + static_cast<long long>(k + 1) * srcLen / dstLen
-                                     : first + 1;
+    long long last =
+        srcLen > dstLen ? from + static_cast<long long>(k + 1) * srcLen / dstLen : first + 1;
     return std::pair<long long, long long>{first, std::max(last, first + 1)};
   };
   auto [x0, x1] = range(sx, sw, dw, i);
@@ -142,7 +151,7 @@ void CopyRows(const Source& source, DrawTarget& target, const RECT& area, int so
 }
 
 struct Blit {
-  int x, y, width, height;             // on the target, in its DC's coordinates
+  int x, y, width, height;  // on the target, in its DC's coordinates
   int sourceX, sourceY, sourceWidth, sourceHeight;
   DWORD rop = SRCCOPY;
   std::optional<COLORREF> transparent;  // TransparentBlt's key
@@ -193,8 +202,8 @@ BOOL Run(HDC targetDc, HDC sourceDc, const Blit& blit, int mode) {
           if (blit.transparent && (word & kColourBits) == key) continue;
         } else if (source.pixels) {
           std::optional<std::uint32_t> sample = Sample(
-              source, *convert, blit.sourceX, blit.sourceY, blit.sourceWidth, blit.sourceHeight,
-              i, j, blit.width, blit.height, blit.transparent ? COLORONCOLOR : mode);
+              source, *convert, blit.sourceX, blit.sourceY, blit.sourceWidth, blit.sourceHeight, i,
+              j, blit.width, blit.height, blit.transparent ? COLORONCOLOR : mode);
           if (!sample) continue;
           if (blit.transparent && ((*sample & kColourBits) == key)) continue;
           word = *sample;
@@ -262,15 +271,15 @@ BOOL WINAPI StretchBlt(HDC dest, int x, int y, int width, int height, HDC source
     SetError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  if (UsesSource(rop) && (sourceWidth <= 0 || sourceHeight <= 0)) return width > 0 && height > 0 ? FALSE : TRUE;
+  if (UsesSource(rop) && (sourceWidth <= 0 || sourceHeight <= 0))
+    return width > 0 && height > 0 ? FALSE : TRUE;
   return Run(dest, source,
              Blit{x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight, rop, {}},
              dc->stretchMode);
 }
 
-BOOL WINAPI TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source,
-                           int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                           UINT transparent) {
+BOOL WINAPI TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+                           int sourceY, int sourceWidth, int sourceHeight, UINT transparent) {
   DrawTarget s;
   if (!desktop::ResolveTarget(source, &s)) {
     SetError(ERROR_INVALID_HANDLE);

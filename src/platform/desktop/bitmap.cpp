@@ -17,8 +17,7 @@ constexpr DWORD kErrorResourceNameNotFound = 1814;
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 28;
 
 bool SizeIsSane(int width, int height) {
-  if (width <= 0 || height <= 0 ||
-      static_cast<std::int64_t>(width) * height > kMaxPixels) {
+  if (width <= 0 || height <= 0 || static_cast<std::int64_t>(width) * height > kMaxPixels) {
     SetError(ERROR_INVALID_PARAMETER);
     return false;
   }
@@ -113,8 +112,8 @@ HBITMAP WINAPI CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** 
   return handle;
 }
 
-int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits,
-                     BITMAPINFO* info, UINT usage) {
+int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info,
+                     UINT usage) {
   Bitmap* b = Gdi().FindBitmap(bitmap);
   if (!Gdi().FindDc(hdc) || !b || !info || usage != DIB_RGB_COLORS) {
     SetError(ERROR_INVALID_PARAMETER);

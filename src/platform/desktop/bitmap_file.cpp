@@ -22,9 +22,7 @@ std::uint16_t U16(std::string_view b, std::size_t at) {
   return v;
 }
 
-std::uint8_t Byte(std::string_view b, std::size_t at) {
-  return static_cast<std::uint8_t>(b[at]);
-}
+std::uint8_t Byte(std::string_view b, std::size_t at) { return static_cast<std::uint8_t>(b[at]); }
 
 }  // namespace
 
@@ -42,8 +40,8 @@ std::optional<Bitmap> ReadBitmapFile(std::string_view file) {
   if (height < 0) height = -height;
   bool palettised = bits == 1 || bits == 4 || bits == 8;
   if (headerSize < kInfoHeaderSize || planes != 1 || compression != BI_RGB ||
-      !(palettised || bits == 24 || bits == 32) || width <= 0 || height <= 0 ||
-      width > kMaxSide || height > kMaxSide) {
+      !(palettised || bits == 24 || bits == 32) || width <= 0 || height <= 0 || width > kMaxSide ||
+      height > kMaxSide) {
     return std::nullopt;
   }
   std::size_t paletteStart = kFileHeaderSize + headerSize;
@@ -53,10 +51,12 @@ std::optional<Bitmap> ReadBitmapFile(std::string_view file) {
     return std::nullopt;
   }
   std::vector<std::uint32_t> palette(paletteSize);
-  for (std::size_t i = 0; i < paletteSize; ++i) palette[i] = U32(file, paletteStart + 4 * i) & 0xFFFFFF;
+  for (std::size_t i = 0; i < paletteSize; ++i)
+    palette[i] = U32(file, paletteStart + 4 * i) & 0xFFFFFF;
 
   std::size_t stride = static_cast<std::size_t>((width * bits + 31) / 32 * 4);
-  if (pixelOffset > file.size() || (file.size() - pixelOffset) / stride < static_cast<std::size_t>(height)) {
+  if (pixelOffset > file.size() ||
+      (file.size() - pixelOffset) / stride < static_cast<std::size_t>(height)) {
     return std::nullopt;
   }
 
@@ -66,7 +66,8 @@ std::optional<Bitmap> ReadBitmapFile(std::string_view file) {
   out.bitsPerPixel = bits == 1 ? 1 : 32;
   out.words.resize(static_cast<std::size_t>(width * height));
   for (int y = 0; y < out.height; ++y) {
-    std::size_t row = pixelOffset + stride * static_cast<std::size_t>(bottomUp ? out.height - 1 - y : y);
+    std::size_t row =
+        pixelOffset + stride * static_cast<std::size_t>(bottomUp ? out.height - 1 - y : y);
     for (int x = 0; x < out.width; ++x) {
       std::uint32_t word;
       if (bits == 32) {

@@ -149,9 +149,7 @@ int WINAPI SetStretchBltMode(HDC hdc, int mode) {
   }
   return Exchange<int>(hdc, &DeviceContext::stretchMode, mode, 0);
 }
-int WINAPI GetStretchBltMode(HDC hdc) {
-  return Read<int>(hdc, &DeviceContext::stretchMode, 0);
-}
+int WINAPI GetStretchBltMode(HDC hdc) { return Read<int>(hdc, &DeviceContext::stretchMode, 0); }
 
 int WINAPI SelectClipRgn(HDC hdc, HRGN region) {
   DeviceContext* dc = RequireDc(hdc);
@@ -164,7 +162,8 @@ int WINAPI SelectClipRgn(HDC hdc, HRGN region) {
     dc->clip = *r;  // a copy: the program keeps its region
   }
   desktop::DrawTarget target;
-  if (!desktop::ResolveTarget(hdc, &target)) return dc->clip ? dc->clip->Complexity() : SIMPLEREGION;
+  if (!desktop::ResolveTarget(hdc, &target))
+    return dc->clip ? dc->clip->Complexity() : SIMPLEREGION;
   return target.visible.Complexity();
 }
 

@@ -38,8 +38,8 @@ GdiState::GdiState() {
   const COLORREF grays[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128),
                             RGB(64, 64, 64),    RGB(0, 0, 0),       RGB(0, 0, 0)};
   for (int i = 0; i < 6; ++i) {
-    stockBrushes[i] = NewBrush(Brush{i == NULL_BRUSH ? static_cast<UINT>(BS_NULL) : BS_SOLID,
-                                     grays[i], 0});
+    stockBrushes[i] =
+        NewBrush(Brush{i == NULL_BRUSH ? static_cast<UINT>(BS_NULL) : BS_SOLID, grays[i], 0});
     stock_.push_back(reinterpret_cast<ULONG_PTR>(stockBrushes[i]));
   }
   Bitmap one;
@@ -98,11 +98,20 @@ bool GdiState::Remove(const void* handle) {
   auto it = kinds.find(key);
   if (it == kinds.end()) return false;
   switch (it->second) {
-    case GdiKind::Bitmap: bitmaps.erase(key); break;
-    case GdiKind::Brush: brushes.erase(key); break;
-    case GdiKind::Region: regions.erase(key); break;
-    case GdiKind::Dc: dcs.erase(key); break;
-    case GdiKind::Font: break;
+    case GdiKind::Bitmap:
+      bitmaps.erase(key);
+      break;
+    case GdiKind::Brush:
+      brushes.erase(key);
+      break;
+    case GdiKind::Region:
+      regions.erase(key);
+      break;
+    case GdiKind::Dc:
+      dcs.erase(key);
+      break;
+    case GdiKind::Font:
+      break;
   }
   --live_[it->second];
   kinds.erase(it);

@@ -49,10 +49,10 @@ enum class DcKind { Memory, Window, Screen };
 
 struct DeviceContext {
   DcKind kind = DcKind::Memory;
-  HWND hwnd = nullptr;       // a window DC's window
-  bool wholeWindow = false;  // GetWindowDC: the frame too
-  bool paint = false;        // from BeginPaint: clipped to the update region
-  Region paintClip;          // the update region, in DC coordinates
+  HWND hwnd = nullptr;         // a window DC's window
+  bool wholeWindow = false;    // GetWindowDC: the frame too
+  bool paint = false;          // from BeginPaint: clipped to the update region
+  Region paintClip;            // the update region, in DC coordinates
   std::optional<Region> clip;  // SelectClipRgn, in DC coordinates
   HBITMAP bitmap = nullptr;
   HBRUSH brush = nullptr;

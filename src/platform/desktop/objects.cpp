@@ -43,11 +43,16 @@ bool HeldByWindow(HGDIOBJ region) {
 
 bool InUse(HGDIOBJ object, GdiKind kind) {
   switch (kind) {
-    case GdiKind::Bitmap: return Gdi().FindBitmap(object)->selectedInto != nullptr;
-    case GdiKind::Brush: return Gdi().FindBrush(object)->selections > 0;
-    case GdiKind::Region: return HeldByWindow(object);
-    case GdiKind::Dc: return true;  // DeleteDC's business
-    case GdiKind::Font: return false;
+    case GdiKind::Bitmap:
+      return Gdi().FindBitmap(object)->selectedInto != nullptr;
+    case GdiKind::Brush:
+      return Gdi().FindBrush(object)->selections > 0;
+    case GdiKind::Region:
+      return HeldByWindow(object);
+    case GdiKind::Dc:
+      return true;  // DeleteDC's business
+    case GdiKind::Font:
+      return false;
   }
   return false;
 }
@@ -90,13 +95,16 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
     return nullptr;
   }
   switch (*kind) {
-    case GdiKind::Bitmap: return SelectBitmap(hdc, *dc, reinterpret_cast<HBITMAP>(object));
-    case GdiKind::Brush: return SelectBrush(*dc, reinterpret_cast<HBRUSH>(object));
+    case GdiKind::Bitmap:
+      return SelectBitmap(hdc, *dc, reinterpret_cast<HBITMAP>(object));
+    case GdiKind::Brush:
+      return SelectBrush(*dc, reinterpret_cast<HBRUSH>(object));
     case GdiKind::Region:
       // Selecting a region sets the clip and answers its complexity.
       return reinterpret_cast<HGDIOBJ>(
           static_cast<ULONG_PTR>(SelectClipRgn(hdc, reinterpret_cast<HRGN>(object))));
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 
@@ -120,10 +128,14 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
   desktop::DeviceContext* dc = Gdi().FindDc(hdc);
   if (!dc) return nullptr;
   switch (type) {
-    case OBJ_BITMAP: return reinterpret_cast<HGDIOBJ>(dc->bitmap);
-    case OBJ_BRUSH: return reinterpret_cast<HGDIOBJ>(dc->brush);
-    case OBJ_FONT: return reinterpret_cast<HGDIOBJ>(dc->font);
-    default: return nullptr;
+    case OBJ_BITMAP:
+      return reinterpret_cast<HGDIOBJ>(dc->bitmap);
+    case OBJ_BRUSH:
+      return reinterpret_cast<HGDIOBJ>(dc->brush);
+    case OBJ_FONT:
+      return reinterpret_cast<HGDIOBJ>(dc->font);
+    default:
+      return nullptr;
   }
 }
 
@@ -152,10 +164,14 @@ DWORD WINAPI GetObjectType(HGDIOBJ object) {
     return 0;
   }
   switch (*kind) {
-    case GdiKind::Bitmap: return OBJ_BITMAP;
-    case GdiKind::Brush: return OBJ_BRUSH;
-    case GdiKind::Region: return OBJ_REGION;
-    case GdiKind::Font: return OBJ_FONT;
+    case GdiKind::Bitmap:
+      return OBJ_BITMAP;
+    case GdiKind::Brush:
+      return OBJ_BRUSH;
+    case GdiKind::Region:
+      return OBJ_REGION;
+    case GdiKind::Font:
+      return OBJ_FONT;
     case GdiKind::Dc:
       return Gdi().FindDc(object)->kind == DcKind::Memory ? OBJ_MEMDC : OBJ_DC;
   }

@@ -151,23 +151,28 @@ BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
   return TRUE;
 }
 
+// The colours of the default Windows 7 scheme; texts and the rest are black.
 DWORD WINAPI GetSysColor(int index) {
-  switch (index) {
-    case COLOR_BACKGROUND: return RGB(0, 0, 0);
-    case COLOR_ACTIVECAPTION: return RGB(153, 180, 209);
-    case COLOR_INACTIVECAPTION: return RGB(191, 205, 219);
-    case COLOR_MENU: return RGB(240, 240, 240);
-    case COLOR_WINDOW: return RGB(255, 255, 255);
-    case COLOR_WINDOWFRAME: return RGB(100, 100, 100);
-    case COLOR_ACTIVEBORDER: return RGB(180, 180, 180);
-    case COLOR_INACTIVEBORDER: return RGB(244, 247, 252);
-    case COLOR_APPWORKSPACE: return RGB(171, 171, 171);
-    case COLOR_HIGHLIGHT: return RGB(51, 153, 255);
-    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
-    case COLOR_BTNFACE: return RGB(240, 240, 240);
-    case COLOR_BTNSHADOW: return RGB(160, 160, 160);
-    case COLOR_GRAYTEXT: return RGB(109, 109, 109);
-    case COLOR_SCROLLBAR: return RGB(200, 200, 200);
-    default: return RGB(0, 0, 0);  // texts and the rest
-  }
+  static const COLORREF kColours[] = {
+      RGB(200, 200, 200),  // COLOR_SCROLLBAR
+      RGB(0, 0, 0),        // COLOR_BACKGROUND
+      RGB(153, 180, 209),  // COLOR_ACTIVECAPTION
+      RGB(191, 205, 219),  // COLOR_INACTIVECAPTION
+      RGB(240, 240, 240),  // COLOR_MENU
+      RGB(255, 255, 255),  // COLOR_WINDOW
+      RGB(100, 100, 100),  // COLOR_WINDOWFRAME
+      RGB(0, 0, 0),        // COLOR_MENUTEXT
+      RGB(0, 0, 0),        // COLOR_WINDOWTEXT
+      RGB(0, 0, 0),        // COLOR_CAPTIONTEXT
+      RGB(180, 180, 180),  // COLOR_ACTIVEBORDER
+      RGB(244, 247, 252),  // COLOR_INACTIVEBORDER
+      RGB(171, 171, 171),  // COLOR_APPWORKSPACE
+      RGB(51, 153, 255),   // COLOR_HIGHLIGHT
+      RGB(255, 255, 255),  // COLOR_HIGHLIGHTTEXT
+      RGB(240, 240, 240),  // COLOR_BTNFACE
+      RGB(160, 160, 160),  // COLOR_BTNSHADOW
+      RGB(109, 109, 109),  // COLOR_GRAYTEXT
+  };
+  if (index < 0 || index >= static_cast<int>(sizeof kColours / sizeof kColours[0])) return 0;
+  return kColours[index];
 }

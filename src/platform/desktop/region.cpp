@@ -74,11 +74,21 @@ int WINAPI CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
   }
   Region::Op op;
   switch (mode) {
-    case RGN_AND: op = Region::Op::And; break;
-    case RGN_OR: op = Region::Op::Or; break;
-    case RGN_XOR: op = Region::Op::Xor; break;
-    case RGN_DIFF: op = Region::Op::Diff; break;
-    default: SetError(ERROR_INVALID_PARAMETER); return ERROR;
+    case RGN_AND:
+      op = Region::Op::And;
+      break;
+    case RGN_OR:
+      op = Region::Op::Or;
+      break;
+    case RGN_XOR:
+      op = Region::Op::Xor;
+      break;
+    case RGN_DIFF:
+      op = Region::Op::Diff;
+      break;
+    default:
+      SetError(ERROR_INVALID_PARAMETER);
+      return ERROR;
   }
   *d = Region::Combine(*a, *b, op);
   return d->Complexity();

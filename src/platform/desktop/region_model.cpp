@@ -11,10 +11,14 @@ namespace {
 
 bool Keeps(Region::Op op, bool inA, bool inB) {
   switch (op) {
-    case Region::Op::And: return inA && inB;
-    case Region::Op::Or: return inA || inB;
-    case Region::Op::Xor: return inA != inB;
-    case Region::Op::Diff: return inA && !inB;
+    case Region::Op::And:
+      return inA && inB;
+    case Region::Op::Or:
+      return inA || inB;
+    case Region::Op::Xor:
+      return inA != inB;
+    case Region::Op::Diff:
+      return inA && !inB;
   }
   return false;
 }
@@ -46,8 +50,8 @@ std::vector<Region::Span> CombineSpans(const std::vector<Region::Span>& a,
   return out;
 }
 
-const std::vector<Region::Span>* SpansAt(const std::vector<Region::Band>& bands,
-                                         std::size_t& index, LONG y) {
+const std::vector<Region::Span>* SpansAt(const std::vector<Region::Band>& bands, std::size_t& index,
+                                         LONG y) {
   while (index < bands.size() && bands[index].bottom <= y) ++index;
   if (index < bands.size() && bands[index].top <= y) return &bands[index].spans;
   return nullptr;
@@ -161,8 +165,8 @@ int Region::Complexity() const {
 
 RECT Region::Box() const {
   if (bands_.empty()) return RECT{0, 0, 0, 0};
-  RECT box{bands_.front().spans.front().left, bands_.front().top,
-           bands_.front().spans.back().right, bands_.back().bottom};
+  RECT box{bands_.front().spans.front().left, bands_.front().top, bands_.front().spans.back().right,
+           bands_.back().bottom};
   for (const Band& band : bands_) {
     box.left = std::min(box.left, band.spans.front().left);
     box.right = std::max(box.right, band.spans.back().right);
