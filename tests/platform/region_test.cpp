@@ -104,6 +104,18 @@ TEST_F(RegionTest, RowsOfOneWidthCoalesceIntoOneRectangle) {
   DeleteObject(rect);
 }
 
+TEST_F(RegionTest, OverlappingRectanglesInAnyOrderMakeTheirUnion) {
+  HRGN data = FromRects({{5, 5, 15, 15}, {0, 0, 10, 10}, {2, 2, 3, 3}, {7, 0, 7, 9}});
+  HRGN a = CreateRectRgn(0, 0, 10, 10);
+  HRGN b = CreateRectRgn(5, 5, 15, 15);
+  HRGN both = CreateRectRgn(0, 0, 0, 0);
+  CombineRgn(both, a, b, RGN_OR);
+  EXPECT_TRUE(EqualRgn(data, both));
+  EXPECT_EQ(ReadBack(data),
+            (std::vector<std::vector<LONG>>{{0, 0, 10, 5}, {0, 5, 15, 10}, {5, 10, 15, 15}}));
+  for (HRGN r : {data, a, b, both}) DeleteObject(r);
+}
+
 TEST_F(RegionTest, AHoleReadsBackAsBands) {
   HRGN square = CreateRectRgn(0, 0, 3, 3);
   HRGN hole = CreateRectRgn(1, 1, 2, 2);

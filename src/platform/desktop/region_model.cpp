@@ -67,7 +67,37 @@ Region Region::FromRect(const RECT& rect) {
   return r;
 }
 
+// Rectangles already in banded order (top to bottom, bands not
+// overlapping, left to right within a band), as region data usually comes:
+// the bands are read off directly.
+bool Region::FromBandedRects(const std::vector<RECT>& rects, Region* out) {
+  const RECT* previous = nullptr;
+  for (const RECT& r : rects) {
+    if (r.left >= r.right || r.top >= r.bottom) return false;
+    if (previous) {
+      bool sameBand = r.top == previous->top && r.bottom == previous->bottom;
+      if (sameBand ? r.left < previous->right : r.top < previous->bottom) return false;
+    }
+    previous = &r;
+  }
+  std::vector<Span> spans;
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    const RECT& r = rects[i];
+    if (!spans.empty() && spans.back().right == r.left) {
+      spans.back().right = r.right;
+    } else {
+      spans.push_back({r.left, r.right});
+    }
+    if (i + 1 == rects.size() || rects[i + 1].top != r.top) {
+      out->Append(r.top, r.bottom, std::move(spans));
+      spans.clear();
+    }
+  }
+  return true;
+}
+
 Region Region::FromRects(const std::vector<RECT>& rects) {
+  if (Region banded; FromBandedRects(rects, &banded)) return banded;
   std::vector<RECT> sorted;
   sorted.reserve(rects.size());
   std::vector<LONG> ys;
@@ -114,14 +144,17 @@ Region Region::Combine(const Region& a, const Region& b, Op op) {
   std::sort(ys.begin(), ys.end());
   ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
 
-  static const std::vector<Span> kNone;
   Region out;
   std::size_t ia = 0, ib = 0;
   for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
     const std::vector<Span>* sa = SpansAt(a.bands_, ia, ys[i]);
     const std::vector<Span>* sb = SpansAt(b.bands_, ib, ys[i]);
     if (!sa && !sb) continue;
-    out.Append(ys[i], ys[i + 1], CombineSpans(sa ? *sa : kNone, sb ? *sb : kNone, op));
+    if (!sa || !sb) {  // one side only: its spans stay or go whole
+      if (Keeps(op, sa != nullptr, sb != nullptr)) out.Append(ys[i], ys[i + 1], sa ? *sa : *sb);
+      continue;
+    }
+    out.Append(ys[i], ys[i + 1], CombineSpans(*sa, *sb, op));
   }
   return out;
 }

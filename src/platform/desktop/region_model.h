@@ -47,6 +47,7 @@ class Region {
 
  private:
   void Append(LONG top, LONG bottom, std::vector<Span> spans);
+  static bool FromBandedRects(const std::vector<RECT>& rects, Region* out);
   std::vector<Band> bands_;
 };
 
