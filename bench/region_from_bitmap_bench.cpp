@@ -131,8 +131,8 @@ int main() {
   std::vector<Picture> buttons = {Button(231, 140), Button(120, 40), Button(120, 40),
                                   Button(88, 30),   Button(88, 30),  Button(60, 60),
                                   Button(30, 30)};
-  Timing small = Measure(screen, buttons, 20);
-  Timing large = Measure(screen, {ManyRuns(1920, 1080)}, 3);
+  Timing small = Measure(screen, buttons, 50);
+  Timing large = Measure(screen, {ManyRuns(1920, 1080)}, 9);
   ReleaseDC(nullptr, screen);
   Report("seven button pictures", small);
   Report("1920 x 1080, many runs", large);
