@@ -7,9 +7,10 @@
 
 namespace {
 
+// Never destroyed, as the drawing objects' maps.
 std::map<HDC, std::unique_ptr<CDC>>& TemporaryDcs() {
-  static std::map<HDC, std::unique_ptr<CDC>> map;
-  return map;
+  static auto* map = new std::map<HDC, std::unique_ptr<CDC>>;
+  return *map;
 }
 
 HWND HandleOf(CWnd* wnd) { return wnd ? wnd->GetSafeHwnd() : nullptr; }

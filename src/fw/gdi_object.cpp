@@ -12,9 +12,11 @@ struct HandleMaps {
   std::map<HGDIOBJ, std::unique_ptr<CGdiObject>> temporary;
 };
 
+// Never destroyed: wrappers that outlive static destruction (globals) still
+// find their map when they go.
 HandleMaps& Maps() {
-  static HandleMaps maps;
-  return maps;
+  static auto* maps = new HandleMaps;
+  return *maps;
 }
 
 }  // namespace
