@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "fw/temp_maps.h"
+
 namespace {
 
 CWinApp* g_app = nullptr;
@@ -66,7 +68,7 @@ int CWinApp::ExitInstance() { return 0; }
 int CWinApp::Run() {
   while (AfxPumpMessage()) {
     MSG idle;
-    if (!::PeekMessageA(&idle, nullptr, 0, 0, PM_NOREMOVE)) CWnd::DeleteTempMap();
+    if (!::PeekMessageA(&idle, nullptr, 0, 0, PM_NOREMOVE)) AfxDeleteTempMaps();
   }
   return ExitInstance();
 }

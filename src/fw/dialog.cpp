@@ -1,6 +1,7 @@
 #include "fw/dialog.h"
 
 #include "fw/app.h"
+#include "fw/temp_maps.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
   ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
@@ -66,7 +67,7 @@ int CDialog::RunModalLoop() {
         ShowWindow(SW_SHOWNORMAL);
         showWhenIdle = false;
       }
-      CWnd::DeleteTempMap();
+      AfxDeleteTempMaps();
     }
     if (!AfxPumpMessage()) {
       AfxPostQuitMessage(0);

@@ -24,6 +24,7 @@
 #include "platform/api/win_types.h"
 #include "platform/api/user_constants.h"
 #include "platform/api/user_functions.h"
+#include "platform/api/gdi_functions.h"
 #include "platform/api/kernel_functions.h"
 #include "platform/api/commctrl_functions.h"
 #include "platform/api/com_functions.h"

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/desktop/resource_model.h"
 #include "tests/support/platform_test.h"
 #include "tools/rcgen/rc_writer.h"
 
@@ -15,4 +16,20 @@ TEST(TestResourceScriptTest, TheCommittedScriptMatchesTheTestTables) {
   std::ostringstream committed;
   committed << in.rdbuf();
   EXPECT_EQ(committed.str(), script) << "rewrite it with TESSAL_UPDATE_RC=1";
+}
+
+// The bitmap files the resource compiler reads are the bytes the headless
+// run reads.
+TEST(TestResourceScriptTest, TheCommittedBitmapFilesMatchTheTestTables) {
+  ASSERT_FALSE(TestResources().bitmaps.empty());
+  for (const desktop::FileResource& bitmap : TestResources().bitmaps) {
+    std::string path = std::string(TESSAL_SOURCE_DIR) + "/" + bitmap.path;
+    if (std::getenv("TESSAL_UPDATE_RC")) {
+      std::ofstream(path, std::ios::binary) << bitmap.bytes;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream committed;
+    committed << in.rdbuf();
+    EXPECT_EQ(committed.str(), bitmap.bytes) << path << ": rewrite it with TESSAL_UPDATE_RC=1";
+  }
 }

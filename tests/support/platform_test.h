@@ -73,6 +73,13 @@ class PlatformTest : public ::testing::Test {
 #define IDM_TEST_CHECKED 40002
 #define IDM_TEST_GRAYED 40003
 #define IDM_TEST_INNER 40004
+// Bitmaps of the tests (files in tests/support/fixtures, written from
+// tests/support/test_resources.cpp). K is the key colour 0x5C5C5C.
+#define IDB_TEST_PICTURE 300  // 4 x 3, 24 bits: K 0xC03020 0x2040E0 K / 0x102030 x 4 /
+                              //                 0x102030 K 0x102030 0x102030
+#define IDB_TEST_PALETTE 301  // 3 x 2, 8 bits: 0xFF0000 K 0x00FF00 / 0x00FF00 0x00FF00 0xFF0000
+#define IDB_TEST_DEEP 302     // 2 x 1, 32 bits: 0x123456 0xABCDEF
+#define IDB_TEST_MISSING 399  // no such bitmap
 #ifndef _WIN32
 const desktop::ResourceSet& TestResources();
 #endif

@@ -1,4 +1,9 @@
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "platform/desktop/resource_model.h"
+#include "tests/support/bmp_file.h"
 #include "tests/support/platform_test.h"
 
 namespace {
@@ -13,6 +18,26 @@ desktop::DialogResource PlainDialog(WORD id, DWORD extraStyle) {
            IDOK, 0},
           {"Button", "Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 100, 70, 50, 14, IDCANCEL, 0},
       }};
+}
+
+constexpr std::uint32_t K = 0x5C5C5C;
+
+// The bitmap files, kept for the life of the program (resources hold views).
+const std::vector<desktop::FileResource>& TestBitmaps() {
+  static const std::string picture =
+      BmpFile(4, 3, 24,
+              {K, 0xC03020, 0x2040E0, K,  //
+               0x102030, 0x102030, 0x102030, 0x102030,  //
+               0x102030, K, 0x102030, 0x102030});
+  static const std::string palette =
+      BmpFile(3, 2, 8, {1, 0, 2, 2, 2, 1}, {K, 0xFF0000, 0x00FF00});
+  static const std::string deep = BmpFile(2, 1, 32, {0x123456, 0xABCDEF});
+  static const std::vector<desktop::FileResource> bitmaps = {
+      {IDB_TEST_PICTURE, "tests/support/fixtures/picture.bmp", picture},
+      {IDB_TEST_PALETTE, "tests/support/fixtures/palette.bmp", palette},
+      {IDB_TEST_DEEP, "tests/support/fixtures/deep.bmp", deep},
+  };
+  return bitmaps;
 }
 
 }  // namespace
@@ -43,6 +68,7 @@ const desktop::ResourceSet& TestResources() {
         more,
     };
     r.menus.push_back(desktop::MenuResource{IDR_TEST_MENU, {popup}});
+    r.bitmaps = TestBitmaps();
     return r;
   }();
   return resources;

@@ -65,6 +65,7 @@ DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 DWORD WINAPI GetTickCount();
 DWORD WINAPI GetCurrentThreadId();
+HANDLE WINAPI GetCurrentProcess();
 HMODULE WINAPI GetModuleHandleA(LPCSTR name);
 DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size);
 DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,

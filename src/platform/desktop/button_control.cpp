@@ -4,6 +4,7 @@
 // (BS_OWNERDRAW) asks its parent to draw it with WM_DRAWITEM.
 #include <cstring>
 
+#include "platform/api/gdi_functions.h"
 #include "platform/desktop/controls.h"
 #include "platform/desktop/state.h"
 
@@ -33,14 +34,9 @@ void SetState(Window& w, LONG state) {
 
 bool IsOwnerDrawn(const Window& w) { return (w.style & BS_TYPEMASK) == BS_OWNERDRAW; }
 
-// The surface an owner-drawn button is drawn on, taken and given back here
-// alone. Device contexts come with the desktop's drawing; until then the
-// parent is told of no surface.
-HDC TakeDrawingSurface(HWND) { return nullptr; }
-void GiveBackDrawingSurface(HWND, HDC) {}
-
-// Asks the parent to draw an owner-drawn button now.
-void DrawOwnerDrawn(HWND hwnd, UINT action) {
+// Asks the parent to draw an owner-drawn button now: on the paint DC while
+// painting, else on a DC of the button's window.
+void DrawOwnerDrawn(HWND hwnd, UINT action, HDC paintDc = nullptr) {
   Window* w = Current().Find(hwnd);
   if (!w || !IsOwnerDrawn(*w) || !IsWindowVisible(hwnd) || !w->parent) return;
   LONG state = StateOf(*w);
@@ -52,9 +48,9 @@ void DrawOwnerDrawn(HWND hwnd, UINT action) {
                    ((w->style & WS_DISABLED) ? ODS_DISABLED : 0);
   item.hwndItem = hwnd;
   GetClientRect(hwnd, &item.rcItem);
-  item.hDC = TakeDrawingSurface(hwnd);
+  item.hDC = paintDc ? paintDc : GetDC(hwnd);
   desktop::Send(w->parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-  GiveBackDrawingSurface(hwnd, item.hDC);
+  if (!paintDc) ReleaseDC(hwnd, item.hDC);
 }
 
 // Redraws a button whose look changed: an owner-drawn one at once, others
@@ -64,8 +60,8 @@ void Redraw(HWND hwnd, UINT action) {
   if (!w) return;
   if (IsOwnerDrawn(*w)) {
     DrawOwnerDrawn(hwnd, action);
-  } else if (w->style & WS_VISIBLE) {
-    w->needsPaint = true;
+  } else {
+    InvalidateRect(hwnd, nullptr, FALSE);
   }
 }
 
@@ -145,13 +141,18 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_GETDLGCODE:
       return kButtonCode | ((w->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? kDefaultPushButtonCode
                                                                          : kUndefaultPushButtonCode);
-    case WM_PAINT:
-      if (IsOwnerDrawn(*w)) DrawOwnerDrawn(hwnd, ODA_DRAWENTIRE);
-      return DefWindowProcA(hwnd, message, wParam, lParam);  // validates
+    case WM_PAINT: {
+      if (!IsOwnerDrawn(*w)) return DefWindowProcA(hwnd, message, wParam, lParam);
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd, &paint);
+      DrawOwnerDrawn(hwnd, ODA_DRAWENTIRE, dc);
+      EndPaint(hwnd, &paint);
+      return 0;
+    }
     case WM_ERASEBKGND:
       return IsOwnerDrawn(*w) ? TRUE : DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_ENABLE:
-      if (w->style & WS_VISIBLE) w->needsPaint = true;
+      InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
     case WM_SETFOCUS: OnFocus(*w, true); return 0;
     case WM_KILLFOCUS: OnFocus(*w, false); return 0;
@@ -168,7 +169,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case BM_GETSTATE: return StateOf(*w) & kReportedState;
     case BM_SETSTYLE:
       w->style = (w->style & ~static_cast<DWORD>(BS_TYPEMASK)) | (wParam & BS_TYPEMASK);
-      if (lParam && (w->style & WS_VISIBLE)) w->needsPaint = true;
+      if (lParam) InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }

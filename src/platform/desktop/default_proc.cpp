@@ -5,6 +5,7 @@
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
+#include "platform/desktop/gdi_internal.h"
 
 using desktop::Current;
 using desktop::Window;
@@ -122,11 +123,14 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(w->text.size());
-    case WM_PAINT:
-      w->needsPaint = false;  // painting validates
+    case WM_PAINT: {
+      PAINTSTRUCT ps;  // painting validates
+      BeginPaint(hwnd, &ps);
+      EndPaint(hwnd, &ps);
       return 0;
+    }
     case WM_ERASEBKGND:
-      return 1;
+      return desktop::EraseBackground(hwnd, reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;

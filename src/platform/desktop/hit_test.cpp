@@ -2,6 +2,7 @@
 // and DefWindowProc's hit-test answer.
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/mouse.h"
+#include "platform/desktop/screen.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -51,7 +52,9 @@ HWND DeepestAt(HWND parent, POINT p) {
   for (HWND child : w->children) {
     Window* c = s.Find(child);
     if (!c || !(c->style & WS_VISIBLE)) continue;
-    if (Contains(ScreenRect(child), p)) return DeepestAt(child, p);
+    if (Contains(ScreenRect(child), p) && desktop::WindowShapeContains(child, p)) {
+      return DeepestAt(child, p);
+    }
   }
   return parent;
 }
@@ -91,12 +94,10 @@ LRESULT CaptionHitCode(const Window& w, LONG left, LONG right, LONG x) {
 
 namespace desktop {
 
-bool WindowShapeContains(HWND, POINT) {
-  // The one place where a top-level window's shape joins hit testing: its
-  // window region (SetWindowRgn) and the colour key of a layered window. The
-  // drawing side of the desktop provides WindowRegionContains; until it is
-  // here, every window is its rectangle.
-  return true;
+bool WindowShapeContains(HWND hwnd, POINT p) {
+  // The one place where a window's shape joins hit testing: its window
+  // region (SetWindowRgn).
+  return WindowRegionContains(hwnd, p);
 }
 
 LRESULT DefaultHitTest(HWND hwnd, POINT p) {

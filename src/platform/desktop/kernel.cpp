@@ -49,6 +49,9 @@ void WINAPI SetLastError(DWORD error) { Current().lastError = error; }
 DWORD WINAPI GetTickCount() { return Current().host->Now(); }
 DWORD WINAPI GetCurrentThreadId() { return 1; }
 
+// The pseudo-handle of the current process, as on Windows.
+HANDLE WINAPI GetCurrentProcess() { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)); }
+
 HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
   if (name == nullptr) return ProgramModule();
   SetError(ERROR_FILE_NOT_FOUND);

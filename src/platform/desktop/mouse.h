@@ -33,9 +33,9 @@ MouseTarget MouseTargetAt(POINT screenPoint);
 // DefWindowProc's answer to WM_NCHITTEST.
 LRESULT DefaultHitTest(HWND hwnd, POINT screenPoint);
 
-// Whether a top-level window's shape holds the point (its window region,
-// its colour key); true for a window without either.
-bool WindowShapeContains(HWND top, POINT screenPoint);
+// Whether a window's shape holds the point (its window region); true for a
+// window without one.
+bool WindowShapeContains(HWND hwnd, POINT screenPoint);
 
 // Hover and leave tracking. The clock value at which a hover falls due, the
 // check that posts it, and the notice that the mouse moved.

@@ -14,6 +14,7 @@
 #include "platform/desktop/mouse_state.h"
 #include "platform/desktop/menu_state.h"
 #include "platform/desktop/notify_icons.h"
+#include "platform/desktop/gdi_state.h"
 #include "platform/desktop/resource_model.h"
 
 namespace desktop {
@@ -33,6 +34,7 @@ struct WindowClass {
   UINT style = 0;
   int wndExtra = 0;
   HINSTANCE instance = nullptr;
+  HBRUSH background = nullptr;
   bool system = false;
 };
 
@@ -65,7 +67,8 @@ struct Window {
   bool destroying = false;
   bool messageBox = false;
   bool sizeUnsent = false;  // created visible: WM_SIZE and WM_MOVE come with the first show  // logged as a box, not as a window
-  bool needsPaint = false;
+  bool needsPaint = false;  // the update region is not empty
+  WindowGraphics gfx;       // update region, window region, layering, pixels
   HICON iconBig = nullptr;
   HICON iconSmall = nullptr;
   HFONT font = nullptr;
@@ -159,6 +162,8 @@ class State {
   // Menus and the notification area
   MenuStore menus;
   std::vector<NotifyIcon> notifyIcons;  // in the order they were added
+  // Drawing objects
+  GdiState gdi;
 
   // Errors
   DWORD lastError = 0;

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "platform/desktop/frame_metrics.h"
-#include "platform/desktop/state.h"
+#include "platform/desktop/gdi_internal.h"
 
 using desktop::Current;
 using desktop::Window;
@@ -69,7 +69,10 @@ void InvalidateTree(HWND hwnd) {
   State& s = Current();
   Window* w = s.Find(hwnd);
   if (!w || !(w->style & WS_VISIBLE)) return;
-  w->needsPaint = true;
+  RECT client{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
+  w->gfx.update = Region::FromRect(client);
+  w->gfx.erasePending = true;
+  w->needsPaint = !w->gfx.update.Empty();
   for (HWND child : w->children) InvalidateTree(child);
 }
 
@@ -184,7 +187,7 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
   }
   if (redrawNow) {
     desktop::Send(hwnd, WM_NCPAINT, 1, 0);
-    desktop::Send(hwnd, WM_ERASEBKGND, 0, 0);
+    desktop::EraseNow(hwnd);
     if (!(w = s.Find(hwnd))) return FALSE;
   }
   desktop::Send(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));

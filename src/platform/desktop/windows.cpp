@@ -7,6 +7,7 @@
 #include "platform/desktop/hooks.h"
 #include "platform/desktop/mouse.h"
 #include "platform/desktop/state.h"
+#include "platform/desktop/gdi_internal.h"
 
 using desktop::Current;
 using desktop::SetError;
@@ -71,6 +72,7 @@ void Forget(HWND hwnd) {
   desktop::ForgetMouseStateOf(hwnd);
   desktop::ReleaseWindowMenu(hwnd);
   desktop::RemoveNotifyIconsOf(hwnd);
+  desktop::ReleaseWindowGraphics(*w);
   if (s.focus == hwnd) s.focus = nullptr;
   if (w->parent) {
     if (Window* parent = s.Find(w->parent)) RemoveFromZOrder(parent->children, hwnd);
@@ -107,6 +109,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* wc) {
   cls->proc = wc->lpfnWndProc;
   cls->style = wc->style;
   cls->wndExtra = wc->cbWndExtra;
+  cls->background = wc->hbrBackground;
   cls->instance = wc->hInstance;
   // A program's class of the same name as a system class comes first.
   s.classes.insert(s.classes.begin(), std::move(cls));
@@ -143,6 +146,7 @@ BOOL WINAPI GetClassInfoA(HINSTANCE, LPCSTR className, WNDCLASSA* wc) {
   wc->lpfnWndProc = cls->proc;
   wc->cbWndExtra = cls->wndExtra;
   wc->hInstance = cls->instance;
+  wc->hbrBackground = cls->background;
   wc->lpszClassName = className;
   return TRUE;
 }
