@@ -35,6 +35,14 @@ class TestSkinDialog : public CSkinDialogBase {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     seen.push_back(MSG{m_hWnd, message, wParam, lParam, 0, {0, 0}});
+    if (message == WM_PAINT) {
+      // The client area black, as the game page's background will be.
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(m_hWnd, &ps);
+      ::FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+      ::EndPaint(m_hWnd, &ps);
+      return 0;
+    }
     return CSkinDialogBase::WindowProc(message, wParam, lParam);
   }
 };
