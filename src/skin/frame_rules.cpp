@@ -17,6 +17,10 @@ RECT FullScreenWindowRect(const RECT& w, const RECT& client, int screenWidth, in
               w.bottom - client.bottom + screenHeight};
 }
 
+std::string FrameTitle(const std::string& windowText, const std::string& serverName) {
+  return windowText + " " + serverName;
+}
+
 std::string NotifyTipText(const std::string& text, std::size_t limit) {
   // Walk whole characters: a lead byte (0x81-0xFE) and its trail byte go
   // together, so a cut never leaves half a character behind.

@@ -36,6 +36,11 @@ TEST(FrameRulesTest, FullScreenPutsTheClientAreaOnTheWholeScreen) {
   EXPECT_EQ(maximised.bottom, 1088);
 }
 
+TEST(FrameRulesTest, TheTitleIsTheWindowTextASpaceAndTheServerName) {
+  EXPECT_EQ(FrameTitle("Qorvan", ""), "Qorvan ");
+  EXPECT_EQ(FrameTitle("Qorvan", "双线一区"), "Qorvan 双线一区");
+}
+
 TEST(FrameRulesTest, TheTipKeepsAtMost127BytesAndNeverHalfACharacter) {
   const std::string longLatin(200, 'a');
   const std::string chinese = "游";  // two bytes in code page 936
