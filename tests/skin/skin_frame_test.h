@@ -2,6 +2,7 @@
 // on the program's own dialog template, on a 1920 x 1080 headless screen.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ class TestSkinDialog : public CSkinDialogBase {
  public:
   std::vector<int> clicked;
   std::vector<MSG> seen;
+  std::function<void()> afterOwnDestroy;  // runs at the end of the frame's OnDestroy
   void OnCaptionButton(int id) override {
     clicked.push_back(id);
     CSkinDialogBase::OnCaptionButton(id);
@@ -33,6 +35,10 @@ class TestSkinDialog : public CSkinDialogBase {
   }
 
  protected:
+  void OnDestroy() override {
+    CSkinDialogBase::OnDestroy();
+    if (afterOwnDestroy) afterOwnDestroy();
+  }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     seen.push_back(MSG{m_hWnd, message, wParam, lParam, 0, {0, 0}});
     if (message == WM_PAINT) {

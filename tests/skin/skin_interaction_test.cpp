@@ -229,9 +229,12 @@ TEST_F(SkinInteractionTest, TheTrayButtonHidesIntoTheNotificationAreaWithTheText
   ASSERT_TRUE(desktop::ClickNotifyIcon(dialog().m_hWnd, kTrayIconId, desktop::IconClick::kLeft));
   EXPECT_TRUE(IsWindowVisible(dialog().m_hWnd));
 
-  // The icon goes with the window.
+  // The frame takes its icon away as its window goes, rather than leaving
+  // it behind with nobody to answer it.
+  std::size_t iconsAfterOwnDestroy = 99;
+  dialog().afterOwnDestroy = [&] { iconsAfterOwnDestroy = session().notifyIcons().size(); };
   dialog().DestroyWindow();
-  EXPECT_TRUE(session().notifyIcons().empty());
+  EXPECT_EQ(iconsAfterOwnDestroy, 0u);
 }
 
 TEST_F(SkinInteractionTest, TrayNotificationsAnswerByIconAndMouseMessage) {
