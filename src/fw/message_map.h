@@ -157,6 +157,45 @@ struct AFX_MSGMAP {
      AFX_TARGET(t)->OnEnable(static_cast<BOOL>(w));                              \
      return 0;                                                                   \
    }},
+#define ON_WM_CREATE()                                                           \
+  {WM_CREATE, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM l) -> LRESULT {          \
+     return AFX_TARGET(t)->OnCreate(reinterpret_cast<LPCREATESTRUCTA>(l));       \
+   }},
+// Both forms: the plain one's rectangle is where the parameters' first is.
+#define ON_WM_NCCALCSIZE()                                                       \
+  {WM_NCCALCSIZE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {    \
+     AFX_TARGET(t)->OnNcCalcSize(static_cast<BOOL>(w),                           \
+                                 reinterpret_cast<NCCALCSIZE_PARAMS*>(l));       \
+     return 0;                                                                   \
+   }},
+#define ON_WM_NCPAINT()                                                          \
+  {WM_NCPAINT, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {           \
+     AFX_TARGET(t)->OnNcPaint();                                                 \
+     return 0;                                                                   \
+   }},
+#define ON_WM_NCACTIVATE()                                                       \
+  {WM_NCACTIVATE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {      \
+     return AFX_TARGET(t)->OnNcActivate(static_cast<BOOL>(w));                   \
+   }},
+#define ON_WM_ERASEBKGND()                                                       \
+  {WM_ERASEBKGND, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {      \
+     return AFX_TARGET(t)->OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(w))); \
+   }},
+// Every control-colour message, with its CTLCOLOR_* kind.
+#define AFX_CTLCOLOR_ENTRY(message, kind)                                        \
+  {message, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {          \
+     return reinterpret_cast<LRESULT>(AFX_TARGET(t)->OnCtlColor(                 \
+         CDC::FromHandle(reinterpret_cast<HDC>(w)),                              \
+         CWnd::FromHandle(reinterpret_cast<HWND>(l)), kind));                    \
+   }},
+#define ON_WM_CTLCOLOR()                                                         \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLORMSGBOX, CTLCOLOR_MSGBOX)                         \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLOREDIT, CTLCOLOR_EDIT)                             \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLORLISTBOX, CTLCOLOR_LISTBOX)                       \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLORBTN, CTLCOLOR_BTN)                               \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLORDLG, CTLCOLOR_DLG)                               \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR)                   \
+  AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSTATIC, CTLCOLOR_STATIC)
 #define ON_WM_NCHITTEST()                                                        \
   {WM_NCHITTEST, 0, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM l) -> LRESULT {       \
      return AFX_TARGET(t)->OnNcHitTest(CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l))); \

@@ -201,6 +201,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+
 LRESULT CWnd::Default() {
   const MSG& m = State().current;
   return DefWindowProc(m.message, m.wParam, m.lParam);

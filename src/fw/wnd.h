@@ -11,6 +11,7 @@
 // windowsx.h has a macro of this name; the member must not be hidden by it.
 #undef SubclassWindow
 class CMenu;
+class CDC;
 
 class CWnd : public CCmdTarget {
  public:
@@ -96,6 +97,10 @@ class CWnd : public CCmdTarget {
   // A parent's draw request for this window, reflected (WM_DRAWITEM);
   // nothing by default.
   void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT drawItem);
+
+  // The brush a control (or the dialog itself) is painted with: the
+  // default processing's.
+  HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
 
  protected:
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

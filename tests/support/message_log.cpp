@@ -10,13 +10,15 @@ std::vector<LoggedMessage>& MessageLog::Entries() {
 namespace {
 
 // Messages Windows sends for its own services (icons for the task switcher,
-// palettes, input methods, accessibility) that the program never handles
-// and the portable desktop does not send.
+// palettes, input methods, accessibility, themed frames) that depend on the
+// system's version and theme rather than on the call under test.
 bool IsSystemChatter(UINT message) {
   switch (message) {
     case 0x000D:  // WM_GETTEXT, when the system draws the caption
     case 0x003D:  // WM_GETOBJECT
     case 0x007F:  // WM_GETICON
+    case 0x00AE:  // a themed caption redrawn
+    case 0x00AF:  // a themed frame redrawn
     case 0x0281:  // WM_IME_SETCONTEXT
     case 0x0282:  // WM_IME_NOTIFY
     case 0x030F:  // WM_QUERYNEWPALETTE
@@ -58,6 +60,7 @@ std::string MessageName(UINT message) {
     NAME(WM_NCMOUSEMOVE) NAME(WM_NCLBUTTONDOWN) NAME(WM_NCLBUTTONUP) NAME(WM_MOUSEMOVE)
     NAME(WM_LBUTTONDOWN) NAME(WM_LBUTTONUP) NAME(WM_RBUTTONDOWN) NAME(WM_RBUTTONUP)
     NAME(WM_CAPTURECHANGED) NAME(WM_MOUSEHOVER) NAME(WM_MOUSELEAVE)
+    NAME(WM_ENTERSIZEMOVE) NAME(WM_EXITSIZEMOVE) NAME(WM_MOVING) NAME(WM_SIZING)
 #undef NAME
     default: {
       char buffer[16];

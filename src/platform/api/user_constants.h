@@ -57,6 +57,13 @@
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
+#define WM_CTLCOLORMSGBOX 0x0132
+#define WM_CTLCOLOREDIT 0x0133
+#define WM_CTLCOLORLISTBOX 0x0134
+#define WM_CTLCOLORBTN 0x0135
+#define WM_CTLCOLORDLG 0x0136
+#define WM_CTLCOLORSCROLLBAR 0x0137
+#define WM_CTLCOLORSTATIC 0x0138
 #define WM_TIMER 0x0113
 #define WM_ENTERIDLE 0x0121
 #define WM_MOUSEFIRST 0x0200
@@ -68,7 +75,11 @@
 #define WM_RBUTTONUP 0x0205
 #define WM_RBUTTONDBLCLK 0x0206
 #define WM_MOUSELAST 0x020E
+#define WM_SIZING 0x0214
 #define WM_CAPTURECHANGED 0x0215
+#define WM_MOVING 0x0216
+#define WM_ENTERSIZEMOVE 0x0231
+#define WM_EXITSIZEMOVE 0x0232
 #define WM_MOUSEHOVER 0x02A1
 #define WM_NCMOUSELEAVE 0x02A2
 #define WM_MOUSELEAVE 0x02A3
@@ -268,6 +279,8 @@
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
 #define SM_CYCAPTION 4
+#define SM_CXSIZE 30
+#define SM_CYSIZE 31
 #define SM_CXBORDER 5
 #define SM_CYBORDER 6
 #define SM_CXDLGFRAME 7
@@ -304,6 +317,15 @@
 #define CS_HREDRAW 0x0002
 #define CS_DBLCLKS 0x0008
 
+// Control-colour kinds, as the framework numbers them.
+#define CTLCOLOR_MSGBOX 0
+#define CTLCOLOR_EDIT 1
+#define CTLCOLOR_LISTBOX 2
+#define CTLCOLOR_BTN 3
+#define CTLCOLOR_DLG 4
+#define CTLCOLOR_SCROLLBAR 5
+#define CTLCOLOR_STATIC 6
+
 // Hit-test codes (WM_NCHITTEST).
 #define HTERROR (-2)
 #define HTTRANSPARENT (-1)
@@ -323,6 +345,16 @@
 #define HTBOTTOMRIGHT 17
 #define HTBORDER 18
 #define HTCLOSE 20
+
+// WM_SIZING edges.
+#define WMSZ_LEFT 1
+#define WMSZ_RIGHT 2
+#define WMSZ_TOP 3
+#define WMSZ_TOPLEFT 4
+#define WMSZ_TOPRIGHT 5
+#define WMSZ_BOTTOM 6
+#define WMSZ_BOTTOMLEFT 7
+#define WMSZ_BOTTOMRIGHT 8
 
 // Mouse key flags, WM_MOUSEACTIVATE answers, ChildWindowFromPointEx flags.
 #define MK_LBUTTON 0x0001

@@ -173,6 +173,7 @@ BOOL Run(HDC targetDc, HDC sourceDc, const Blit& blit, int mode) {
     SetError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
+  if (dc->hwnd) ++Gdi().blitsOntoWindow[dc->hwnd];
   if (blit.width <= 0 || blit.height <= 0) return TRUE;
   std::uint32_t pattern = desktop::WordOf(desktop::BrushColor(dc->brush).value_or(0));
   std::optional<Converter> convert;

@@ -52,8 +52,7 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
       break;
     case SC_MOVE:
     case SC_SIZE:
-      // The modal move and size loops follow the mouse; they belong with the
-      // mouse input.
+      desktop::RunSizeMoveLoop(hwnd, command, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       break;
     default: break;
   }
@@ -73,10 +72,15 @@ LRESULT OnMouseActivate(const Window& w, WPARAM wParam, LPARAM lParam) {
                                                                           : MA_ACTIVATE;
 }
 
-LRESULT OnNcLButtonDown(HWND hwnd, WPARAM hit) {
+// A press on the caption activates and starts the move loop; one on a
+// sizing edge starts the size loop for that edge.
+LRESULT OnNcLButtonDown(HWND hwnd, WPARAM hit, LPARAM point) {
   if (hit == HTCAPTION) {
     HWND top = desktop::TopLevelOf(hwnd);
     if (top && Current().active != top) desktop::ActivateWindow(top, WA_CLICKACTIVE);
+    if (IsWindow(hwnd)) desktop::Send(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, point);
+  } else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+    desktop::Send(hwnd, WM_SYSCOMMAND, SC_SIZE | (hit - HTLEFT + WMSZ_LEFT), point);
   }
   return 0;
 }
@@ -107,6 +111,8 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETTEXT:
       w->text = lParam ? reinterpret_cast<LPCSTR>(lParam) : "";
       if (!w->parent) desktop::Log("window text: \"" + w->text + "\"");
+      // A themed caption shows the new text.
+      if ((w->style & WS_CAPTION) == WS_CAPTION) desktop::Send(hwnd, desktop::kThemedCaptionRedraw, 0, 0);
       return TRUE;
     case WM_GETTEXT: {
       if (wParam == 0) return 0;
@@ -151,6 +157,8 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(hwnd);
       return 0;
     case WM_NCACTIVATE:
+      // A themed frame redraws itself in its new state.
+      if ((w->style & WS_CAPTION) == WS_CAPTION) desktop::Send(hwnd, desktop::kThemedFrameRedraw, wParam, 0);
       return TRUE;
     case WM_NCHITTEST:
       return desktop::DefaultHitTest(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -159,7 +167,7 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_MOUSEACTIVATE:
       return OnMouseActivate(*w, wParam, lParam);
     case WM_NCLBUTTONDOWN:
-      return OnNcLButtonDown(hwnd, wParam);
+      return OnNcLButtonDown(hwnd, wParam, lParam);
     case WM_CANCELMODE:
       if (GetCapture() == hwnd) ReleaseCapture();
       return 0;

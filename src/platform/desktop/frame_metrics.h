@@ -11,8 +11,15 @@ constexpr int kPaddedBorder = 4;   // SM_CXPADDEDBORDER
 constexpr int kDialogFrame = 3;    // SM_CXDLGFRAME
 constexpr int kBorder = 1;         // SM_CXBORDER
 constexpr int kClientEdge = 2;     // SM_CXEDGE
+constexpr int kCaptionButtonWidth = 36;  // SM_CXSIZE
+constexpr int kCaptionButtonHeight = 22; // SM_CYSIZE
 constexpr int kMinTrackWidth = 136;  // SM_CXMINTRACK
 constexpr int kMinTrackHeight = 39;  // SM_CYMINTRACK
+
+// The undocumented messages with which a themed frame redraws its caption
+// and its frame; a window that paints its own frame answers them itself.
+constexpr UINT kThemedCaptionRedraw = 0x00AE;
+constexpr UINT kThemedFrameRedraw = 0x00AF;
 
 // SetWindowPos flags Windows keeps for its own use: the client area did not
 // change size, or did not move.

@@ -115,6 +115,8 @@ class GdiState {
   std::map<ULONG_PTR, Region> regions;
   std::map<ULONG_PTR, DeviceContext> dcs;
   std::map<ULONG_PTR, GdiKind> kinds;
+  // Blits onto each window's own DCs, for tests of how much a window draws.
+  std::map<HWND, int> blitsOntoWindow;
 
  private:
   template <typename T>

@@ -73,6 +73,23 @@ int SizingCode(const RECT& r, POINT p, int frame) {
   return HTNOWHERE;
 }
 
+// Where on the caption bar from `left` to `right` the x lies: the window
+// menu's icon at the left end, the close, maximise and minimise buttons
+// from the right end, the bar itself elsewhere.
+LRESULT CaptionHitCode(const Window& w, LONG left, LONG right, LONG x) {
+  if (!(w.style & WS_SYSMENU)) return HTCAPTION;
+  bool tool = w.exStyle & WS_EX_TOOLWINDOW;
+  if (!tool && x < left + Current().captionHeight - 1) return HTSYSMENU;
+  right -= desktop::kCaptionButtonWidth;
+  if (x >= right) return HTCLOSE;
+  if (tool || !(w.style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX))) return HTCAPTION;
+  right -= desktop::kCaptionButtonWidth;
+  if (x >= right) return HTMAXBUTTON;
+  right -= desktop::kCaptionButtonWidth;
+  if (x >= right) return HTMINBUTTON;
+  return HTCAPTION;
+}
+
 }  // namespace
 
 namespace desktop {
@@ -96,7 +113,9 @@ LRESULT DefaultHitTest(HWND hwnd, POINT p) {
   if ((w->style & WS_CAPTION) == WS_CAPTION) {
     int frame = FrameWidth(w->style, w->exStyle);
     int captionTop = window.top + frame;
-    if (p.y >= captionTop && p.y < captionTop + Current().captionHeight) return HTCAPTION;
+    if (p.y >= captionTop && p.y < captionTop + Current().captionHeight) {
+      return CaptionHitCode(*w, window.left + frame, window.right - frame, p.x);
+    }
   }
   return HTBORDER;
 }

@@ -43,6 +43,10 @@ std::optional<DWORD> NextHoverDue();
 void PostDueHover();
 void MouseMovedOver(HWND hwnd, LRESULT hit);
 
+// The modal move (SC_MOVE) or size (SC_SIZE + WMSZ_* edge) loop of a
+// press that began at `start` on the screen.
+void RunSizeMoveLoop(HWND hwnd, WPARAM command, POINT start);
+
 // A window is going away: it loses the capture and its tracking.
 void ForgetMouseStateOf(HWND hwnd);
 

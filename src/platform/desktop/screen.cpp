@@ -93,4 +93,9 @@ bool WindowRegionContains(HWND hwnd, POINT screenPoint) {
                           screenPoint.y - top->rect.top - origin.y);
 }
 
+int BlitsOntoWindow(HWND hwnd) {
+  auto it = Gdi().blitsOntoWindow.find(hwnd);
+  return it == Gdi().blitsOntoWindow.end() ? 0 : it->second;
+}
+
 }  // namespace desktop

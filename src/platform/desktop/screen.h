@@ -24,6 +24,10 @@ bool WriteWindowPng(HWND hwnd, const std::string& path);
 // child.
 bool WindowRegionContains(HWND hwnd, POINT screenPoint);
 
+// Blits (BitBlt, StretchBlt, TransparentBlt) made onto a window's own DCs
+// since the window was made.
+int BlitsOntoWindow(HWND hwnd);
+
 // Live drawing objects the program made (stock objects excluded).
 int LiveGdiObjects(GdiKind kind);
 

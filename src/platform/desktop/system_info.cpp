@@ -15,6 +15,8 @@ int WINAPI GetSystemMetrics(int index) {
     case SM_CXSCREEN: return s.screenWidth;
     case SM_CYSCREEN: return s.screenHeight;
     case SM_CYCAPTION: return s.captionHeight;
+    case SM_CXSIZE: return desktop::kCaptionButtonWidth;
+    case SM_CYSIZE: return desktop::kCaptionButtonHeight;
     case SM_CXBORDER:
     case SM_CYBORDER: return desktop::kBorder;
     case SM_CXDLGFRAME:
