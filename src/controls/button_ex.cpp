@@ -20,12 +20,12 @@ void DeleteBitmap(HBITMAP& slot) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CButtonEx, CButton)
-  ON_WM_MOUSEMOVE()
-  ON_WM_ERASEBKGND()
-  ON_WM_SETCURSOR()
-  ON_WM_ENABLE()
-  ON_WM_MOUSELEAVE()
-  ON_WM_MOUSEHOVER()
+ON_WM_MOUSEMOVE()
+ON_WM_ERASEBKGND()
+ON_WM_SETCURSOR()
+ON_WM_ENABLE()
+ON_WM_MOUSELEAVE()
+ON_WM_MOUSEHOVER()
 END_MESSAGE_MAP()
 
 CButtonEx::CButtonEx() { CaptionFont.CreatePointFont(90, "Arial"); }

@@ -138,6 +138,8 @@ CFont* CDC::GetCurrentFont() const {
   return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
 }
 
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+
 int CDC::SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
 COLORREF CDC::SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
 COLORREF CDC::SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }

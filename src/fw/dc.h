@@ -53,6 +53,7 @@ class CDC {
   CSize GetTextExtent(const CString& text) const;
   BOOL GetTextMetrics(LPTEXTMETRICA metrics) const;
   CFont* GetCurrentFont() const;
+  BOOL DrawIcon(int x, int y, HICON icon);
 
   int SetBkMode(int mode);
   COLORREF SetBkColor(COLORREF color);

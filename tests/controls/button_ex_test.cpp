@@ -38,7 +38,7 @@ class CBackgroundWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CBackgroundWnd, CWnd)
-  ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 // One row of the launcher's layout table.
@@ -50,23 +50,44 @@ struct LauncherButton {
 };
 
 const LauncherButton kClose{IDC_CLOSE_BUTTON, {947, 128, 980, 161}, 0x5000000B,
-                            IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED, IDB_CLOSE_PRESSED};
+                            IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER,      IDB_CLOSE_PRESSED,
+                            IDB_CLOSE_PRESSED};
 const LauncherButton kMinimize{IDC_MINIMIZE_BUTTON, {919, 136, 952, 169}, 0x5000000B,
-                               IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_HOVER, IDB_MINIMIZE_PRESSED,
+                               IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_HOVER,   IDB_MINIMIZE_PRESSED,
                                IDB_MINIMIZE_PRESSED};
-const LauncherButton kLogo{IDC_LOGO_BUTTON, {503, 28, 796, 168}, 0x50000000,
-                           IDB_LOGO, IDB_LOGO, IDB_LOGO, IDB_LOGO};
+const LauncherButton kLogo{
+    IDC_LOGO_BUTTON, {503, 28, 796, 168}, 0x50000000, IDB_LOGO, IDB_LOGO, IDB_LOGO, IDB_LOGO};
 const LauncherButton kLayout[] = {
     kClose,
     kMinimize,
-    {IDC_OFFICIAL_BUTTON, {326, 132, 404, 155}, 0x5000000B, IDB_OFFICIAL_NORMAL,
-     IDB_OFFICIAL_HOVER, IDB_OFFICIAL_NORMAL, IDB_OFFICIAL_NORMAL},
-    {IDC_FORUM_BUTTON, {455, 132, 533, 155}, 0x5000000B, IDB_FORUM_NORMAL, IDB_FORUM_HOVER,
-     IDB_FORUM_NORMAL, IDB_FORUM_NORMAL},
-    {IDC_SERVICE_BUTTON, {704, 132, 782, 155}, 0x5000000B, IDB_SERVICE_NORMAL,
-     IDB_SERVICE_HOVER, IDB_SERVICE_NORMAL, IDB_SERVICE_NORMAL},
-    {IDC_PAY_BUTTON, {824, 132, 902, 155}, 0x5000000B, IDB_PAY_NORMAL, IDB_PAY_HOVER,
-     IDB_PAY_NORMAL, IDB_PAY_NORMAL},
+    {IDC_OFFICIAL_BUTTON,
+     {326, 132, 404, 155},
+     0x5000000B,
+     IDB_OFFICIAL_NORMAL,
+     IDB_OFFICIAL_HOVER,
+     IDB_OFFICIAL_NORMAL,
+     IDB_OFFICIAL_NORMAL},
+    {IDC_FORUM_BUTTON,
+     {455, 132, 533, 155},
+     0x5000000B,
+     IDB_FORUM_NORMAL,
+     IDB_FORUM_HOVER,
+     IDB_FORUM_NORMAL,
+     IDB_FORUM_NORMAL},
+    {IDC_SERVICE_BUTTON,
+     {704, 132, 782, 155},
+     0x5000000B,
+     IDB_SERVICE_NORMAL,
+     IDB_SERVICE_HOVER,
+     IDB_SERVICE_NORMAL,
+     IDB_SERVICE_NORMAL},
+    {IDC_PAY_BUTTON,
+     {824, 132, 902, 155},
+     0x5000000B,
+     IDB_PAY_NORMAL,
+     IDB_PAY_HOVER,
+     IDB_PAY_NORMAL,
+     IDB_PAY_NORMAL},
     kLogo,
 };
 
@@ -142,17 +163,15 @@ class ButtonExTest : public PlatformTest {
     for (LONG y = b.rect.top; y < b.rect.bottom; ++y) {
       for (LONG x = b.rect.left; x < b.rect.right; ++x) {
         int px = x - b.rect.left, py = y - b.rect.top;
-        bool onPicture = px < picture.width && py < picture.height &&
-                         picture.At(px, py) != RegionKeyColor;
+        bool onPicture =
+            px < picture.width && py < picture.height && picture.At(px, py) != RegionKeyColor;
         COLORREF expected = onPicture ? picture.At(px, py) : background_->At(x, y);
         wrong += ColourOf(screen, x, y) != expected;
       }
     }
     return wrong;
   }
-  static POINT Inside(const LauncherButton& b) {
-    return POINT{b.rect.left + 12, b.rect.top + 12};
-  }
+  static POINT Inside(const LauncherButton& b) { return POINT{b.rect.left + 12, b.rect.top + 12}; }
 
   CBackgroundWnd parent_;
   std::unique_ptr<PictureReader> background_;
@@ -214,20 +233,23 @@ TEST_F(ButtonExTest, HoverShowsAtTheFirstMoveAndLeavingReturnsToNormal) {
   int hoverMismatches = -1, normalMismatches = -1, againMismatches = -1;
   user()
       .MoveMouse(Inside(kClose))
-      .Do("entered", [&] {
-        look();
-        hoverMismatches = Mismatches(kClose, IDB_CLOSE_HOVER);
-      })
+      .Do("entered",
+          [&] {
+            look();
+            hoverMismatches = Mismatches(kClose, IDB_CLOSE_HOVER);
+          })
       .MoveMouse(POINT{10, 10})
-      .Do("left", [&] {
-        look();
-        normalMismatches = Mismatches(kClose, IDB_CLOSE_NORMAL);
-      })
+      .Do("left",
+          [&] {
+            look();
+            normalMismatches = Mismatches(kClose, IDB_CLOSE_NORMAL);
+          })
       .MoveMouse(Inside(kClose))
-      .Do("again", [&] {
-        look();
-        againMismatches = Mismatches(kClose, IDB_CLOSE_HOVER);
-      })
+      .Do("again",
+          [&] {
+            look();
+            againMismatches = Mismatches(kClose, IDB_CLOSE_HOVER);
+          })
       .MoveMouse(POINT{10, 10});
   RunUntilUserIsDone();
   EXPECT_EQ(seen, (std::vector<int>{11, 0, 11}));
@@ -260,8 +282,8 @@ TEST_F(ButtonExTest, TheCaptionIsDrawnInBlackAtItsOffsetsAndNeverInTheDisabledLo
   CButtonEx button;
   ASSERT_TRUE(button.Create("Ab", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 40), &parent_, 7));
   // White pictures in every slot; not shaped, so every pixel is copied.
-  for (HBITMAP* slot : {&button.NormalBitmap, &button.HoverBitmap, &button.PressedBitmap,
-                        &button.DisabledBitmap}) {
+  for (HBITMAP* slot :
+       {&button.NormalBitmap, &button.HoverBitmap, &button.PressedBitmap, &button.DisabledBitmap}) {
     DWORD* bits = nullptr;
     *slot = CreateTestDib(80, 30, &bits);
     std::fill(bits, bits + 80 * 30, 0x00FFFFFF);
@@ -274,7 +296,7 @@ TEST_F(ButtonExTest, TheCaptionIsDrawnInBlackAtItsOffsetsAndNeverInTheDisabledLo
   // The box of the dark pixels drawn for a draw request's state bits.
   auto inkBox = [&](UINT itemState) {
     std::fill(targetBits, targetBits + 80 * 30, 0x00FF0000);
-    DRAWITEMSTRUCT item{ODT_BUTTON, 7, 0, ODA_DRAWENTIRE, itemState, button.m_hWnd, target,
+    DRAWITEMSTRUCT item{ODT_BUTTON,     7, 0, ODA_DRAWENTIRE, itemState, button.m_hWnd, target,
                         {0, 0, 80, 30}, 0};
     button.DrawItem(&item);
     RECT box{80, 30, 0, 0};
@@ -319,7 +341,7 @@ TEST_F(ButtonExTest, AnEmptyCaptionDrawsNoTextInAnyLook) {
   for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED | ODS_FOCUS)}) {
     // Each look has its picture; with no caption the surface is the picture alone.
     LoadBitmapResource(button.PressedBitmap, IDB_OFFICIAL_NORMAL);
-    DRAWITEMSTRUCT item{ODT_BUTTON, 7, 0, ODA_DRAWENTIRE, state, button.m_hWnd, target,
+    DRAWITEMSTRUCT item{ODT_BUTTON,     7, 0, ODA_DRAWENTIRE, state, button.m_hWnd, target,
                         {0, 0, 80, 30}, 0};
     button.DrawItem(&item);
     PictureReader picture(IDB_OFFICIAL_NORMAL);
@@ -367,7 +389,8 @@ TEST_F(ButtonExTest, TheSevenLauncherButtonsShowTheirPicturesOnTheBackground) {
     // screen is the background with every shown picture's non-key pixels.
     std::vector<COLORREF> expected(kLauncherWidth * kLauncherHeight);
     for (int y = 0; y < kLauncherHeight; ++y) {
-      for (int x = 0; x < kLauncherWidth; ++x) expected[y * kLauncherWidth + x] = background_->At(x, y);
+      for (int x = 0; x < kLauncherWidth; ++x)
+        expected[y * kLauncherWidth + x] = background_->At(x, y);
     }
     for (int i = 0; i < 7; ++i) {
       PictureReader picture(i == 6 ? kLayout[i].disabled : kLayout[i].normal);

@@ -81,15 +81,13 @@ std::string ReadFile(const std::string& path) {
 class IconHeadlessTest : public PlatformTest {
  protected:
   const desktop::ResourceSet* Resources() override {
-    static const std::string built = IconFile(
-        4, 4, 32,
-        {kOpaqueRed, kOpaqueRed, 0, 0,  //
-         0, 0, 0, 0,                    //
-         0x800000FF, 0x800000FF, 0xFF00FF00, 0xFF00FF00,  //
-         0x800000FF, 0x800000FF, 0xFF00FF00, 0xFF00FF00},
-        std::vector<bool>(16, false));
-    static const std::string masked =
-        IconFile(2, 1, 24, {0x00FF0000, 0x0000FF00}, {false, true});
+    static const std::string built = IconFile(4, 4, 32,
+                                              {kOpaqueRed, kOpaqueRed, 0, 0,                    //
+                                               0, 0, 0, 0,                                      //
+                                               0x800000FF, 0x800000FF, 0xFF00FF00, 0xFF00FF00,  //
+                                               0x800000FF, 0x800000FF, 0xFF00FF00, 0xFF00FF00},
+                                              std::vector<bool>(16, false));
+    static const std::string masked = IconFile(2, 1, 24, {0x00FF0000, 0x0000FF00}, {false, true});
     static const std::string truncated = built.substr(0, built.size() - 10);
     static const std::string program = ReadFile(TESSAL_SOURCE_DIR "/res/icons/tessal.ico");
     static const desktop::ResourceSet resources = [] {
@@ -113,8 +111,8 @@ TEST_F(IconHeadlessTest, WellFormedIconsLoadAndBrokenOnesDoNot) {
   EXPECT_EQ(Icon(kTruncatedIcon), nullptr);
   EXPECT_EQ(Icon(999), nullptr);
   DibDc dib(4, 4);
-  EXPECT_FALSE(DrawIconEx(dib.dc(), 0, 0, reinterpret_cast<HICON>(0x1234), 4, 4, 0, nullptr,
-                          DI_NORMAL));
+  EXPECT_FALSE(
+      DrawIconEx(dib.dc(), 0, 0, reinterpret_cast<HICON>(0x1234), 4, 4, 0, nullptr, DI_NORMAL));
 }
 
 TEST_F(IconHeadlessTest, AtItsOwnSizeTheIconBlendsByItsAlpha) {
@@ -123,7 +121,8 @@ TEST_F(IconHeadlessTest, AtItsOwnSizeTheIconBlendsByItsAlpha) {
   EXPECT_EQ(dib.Row(1), (std::vector<DWORD>{kWhite, 0xFF0000, 0xFF0000, kWhite, kWhite, kWhite}));
   EXPECT_EQ(dib.Row(2), std::vector<DWORD>(6, kWhite));
   // Half-covered blue over white; opaque green.
-  EXPECT_EQ(dib.Row(3), (std::vector<DWORD>{kWhite, 0x7F7FFF, 0x7F7FFF, 0x00FF00, 0x00FF00, kWhite}));
+  EXPECT_EQ(dib.Row(3),
+            (std::vector<DWORD>{kWhite, 0x7F7FFF, 0x7F7FFF, 0x00FF00, 0x00FF00, kWhite}));
   EXPECT_EQ(dib.Row(5), std::vector<DWORD>(6, kWhite));
 }
 
@@ -155,24 +154,26 @@ TEST_F(IconHeadlessTest, TheProgramIconDrawsAtSixteenWithinItsSquareAndTheClip) 
   EXPECT_TRUE(DeleteObject(info.hbmColor));
   EXPECT_TRUE(DeleteObject(info.hbmMask));
 
-  DibDc dib(40, 40, std::vector<DWORD>(1600, kWhite));
-  ASSERT_TRUE(DrawIconEx(dib.dc(), 5, 3, icon, 16, 16, 0, nullptr, DI_NORMAL));
-  int inside = 0, outside = 0;
-  for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 40; ++x) {
-      bool changed = dib.At(x, y) != kWhite;
-      (x >= 5 && x < 21 && y >= 3 && y < 19 ? inside : outside) += changed;
+  {
+    DibDc dib(40, 40, std::vector<DWORD>(1600, kWhite));
+    ASSERT_TRUE(DrawIconEx(dib.dc(), 5, 3, icon, 16, 16, 0, nullptr, DI_NORMAL));
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        bool changed = dib.At(x, y) != kWhite;
+        (x >= 5 && x < 21 && y >= 3 && y < 19 ? inside : outside) += changed;
+      }
     }
-  }
-  EXPECT_GT(inside, 16 * 16 / 2);
-  EXPECT_EQ(outside, 0);
+    EXPECT_GT(inside, 16 * 16 / 2);
+    EXPECT_EQ(outside, 0);
 
-  DibDc clipped(40, 40, std::vector<DWORD>(1600, kWhite));
-  HRGN top = CreateRectRgn(0, 0, 40, 8);
-  SelectClipRgn(clipped.dc(), top);
-  DeleteObject(top);
-  DrawIconEx(clipped.dc(), 5, 3, icon, 16, 16, 0, nullptr, DI_NORMAL);
-  for (int x = 0; x < 40; ++x) EXPECT_EQ(clipped.At(x, 8), kWhite);
+    DibDc clipped(40, 40, std::vector<DWORD>(1600, kWhite));
+    HRGN top = CreateRectRgn(0, 0, 40, 8);
+    SelectClipRgn(clipped.dc(), top);
+    DeleteObject(top);
+    DrawIconEx(clipped.dc(), 5, 3, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    for (int x = 0; x < 40; ++x) EXPECT_EQ(clipped.At(x, 8), kWhite);
+  }
   EXPECT_EQ(LiveGdiObjects(), start);
 }
 

@@ -45,7 +45,8 @@ Premultiplied Sample(const IconPicture& p, int i, int j, int dw, int dh) {
 std::uint32_t Over(const Premultiplied& s, std::uint32_t dest) {
   auto channel = [&](double source, int shift) {
     double d = (dest >> shift) & 0xFF;
-    return static_cast<std::uint32_t>(std::clamp(source + d * (1 - s.a), 0.0, 255.0) + 0.5) << shift;
+    return static_cast<std::uint32_t>(std::clamp(source + d * (1 - s.a), 0.0, 255.0) + 0.5)
+           << shift;
   };
   return (dest & 0xFF000000) | channel(s.r, 16) | channel(s.g, 8) | channel(s.b, 0);
 }
@@ -81,8 +82,8 @@ BOOL WINAPI GetIconInfo(HICON icon, PICONINFO info) {
   return TRUE;
 }
 
-BOOL WINAPI DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT,
-                       HBRUSH, UINT flags) {
+BOOL WINAPI DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT, HBRUSH,
+                       UINT flags) {
   if (!Gdi().FindDc(hdc)) {
     SetError(ERROR_INVALID_HANDLE);
     return FALSE;

@@ -28,8 +28,9 @@ desktop::FontRequest RequestOf(const desktop::DeviceContext& dc) {
   if (!font) font = Gdi().FindFont(Gdi().systemFont);
   const LOGFONTA& lf = font->logfont;
   std::string face(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
-  return desktop::FontRequest{face, static_cast<int>(lf.lfHeight),
-                              lf.lfWeight == FW_DONTCARE ? FW_NORMAL : static_cast<int>(lf.lfWeight)};
+  return desktop::FontRequest{
+      face, static_cast<int>(lf.lfHeight),
+      lf.lfWeight == FW_DONTCARE ? FW_NORMAL : static_cast<int>(lf.lfWeight)};
 }
 
 std::string TextOf(LPCSTR text, int length) {
@@ -50,8 +51,8 @@ void DrawGlyphs(const desktop::FontRequest& font, const std::string& text, int x
 
 // A monochrome target: the text is drawn on a colour copy of the pixels,
 // which then go back through the monochrome conversion.
-void DrawGlyphsOnMonochrome(const desktop::FontRequest& font, const std::string& text, int x,
-                            int y, COLORREF colour, desktop::Bitmap& pixels,
+void DrawGlyphsOnMonochrome(const desktop::FontRequest& font, const std::string& text, int x, int y,
+                            COLORREF colour, desktop::Bitmap& pixels,
                             const std::vector<RECT>& clips) {
   desktop::Bitmap colourCopy;
   colourCopy.width = pixels.width;
