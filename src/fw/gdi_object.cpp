@@ -120,8 +120,9 @@ BOOL CFont::CreatePointFont(int pointSize, LPCSTR faceName, CDC* dc) {
   }
   HDC screen = dc ? nullptr : ::GetDC(nullptr);
   HDC measure = dc ? dc->GetSafeHdc() : screen;
-  // Tenths of a point at the device's pixels per inch, as a character height.
-  logfont.lfHeight = -::MulDiv(pointSize, ::GetDeviceCaps(measure, LOGPIXELSY), 720);
+  // Tenths of a point at the device's pixels per inch, as a character
+  // height (rounded down: 9 points at 96 DPI are 12 pixels).
+  logfont.lfHeight = -(::GetDeviceCaps(measure, LOGPIXELSY) * pointSize / 720);
   if (screen) ::ReleaseDC(nullptr, screen);
   return CreateFontIndirect(&logfont);
 }
