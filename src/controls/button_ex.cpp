@@ -12,7 +12,7 @@ constexpr POINT kPressedCaptionOrigin{22, 1};
 
 bool LeftButtonHeld() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
 
-void DeleteBitmap(HBITMAP& slot) {
+void EmptyBitmapSlot(HBITMAP& slot) {
   if (slot) ::DeleteObject(slot);
   slot = nullptr;
 }
@@ -33,10 +33,10 @@ CButtonEx::CButtonEx() { CaptionFont.CreatePointFont(90, "Arial"); }
 CButtonEx::~CButtonEx() {
   CaptionFont.DeleteObject();
   ShapeRegion.DeleteObject();
-  DeleteBitmap(NormalBitmap);
-  DeleteBitmap(HoverBitmap);
-  DeleteBitmap(PressedBitmap);
-  DeleteBitmap(DisabledBitmap);
+  EmptyBitmapSlot(NormalBitmap);
+  EmptyBitmapSlot(HoverBitmap);
+  EmptyBitmapSlot(PressedBitmap);
+  EmptyBitmapSlot(DisabledBitmap);
 }
 
 // Any button becomes owner-drawn, whatever style it was created with.
