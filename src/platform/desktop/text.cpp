@@ -88,10 +88,8 @@ BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size)
     return FALSE;
   }
   desktop::FontRequest font = RequestOf(*dc);
-  SIZE extent = Glyphs().TextExtent(font, TextOf(text, length));
-  if (length == 0) extent.cx = 0;
-  if (extent.cy == 0 || length == 0) extent.cy = Glyphs().TextExtent(font, "X").cy;
-  *size = extent;
+  // An empty text measures nothing, not even the font's height.
+  *size = length == 0 ? SIZE{0, 0} : Glyphs().TextExtent(font, TextOf(text, length));
   return TRUE;
 }
 
