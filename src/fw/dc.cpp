@@ -70,6 +70,11 @@ CBrush* CDC::SelectObject(CBrush* brush) {
   return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, brush->m_hObject)));
 }
 
+CFont* CDC::SelectObject(CFont* font) {
+  if (!font) return nullptr;
+  return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, font->m_hObject)));
+}
+
 int CDC::SelectObject(CRgn* region) { return SelectClipRgn(region); }
 
 CGdiObject* CDC::SelectStockObject(int index) {
@@ -109,9 +114,37 @@ void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF color) {
 
 COLORREF CDC::GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
 COLORREF CDC::SetPixel(int x, int y, COLORREF color) { return ::SetPixel(m_hDC, x, y, color); }
+BOOL CDC::TextOut(int x, int y, LPCSTR text, int length) {
+  return ::TextOutA(m_hDC, x, y, text, length);
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text) {
+  return ::TextOutA(m_hDC, x, y, text, text.GetLength());
+}
+
+CSize CDC::GetTextExtent(LPCSTR text, int length) const {
+  SIZE size{0, 0};
+  ::GetTextExtentPoint32A(m_hDC, text, length, &size);
+  return CSize(size.cx, size.cy);
+}
+
+CSize CDC::GetTextExtent(const CString& text) const {
+  return GetTextExtent(text, text.GetLength());
+}
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRICA metrics) const { return ::GetTextMetricsA(m_hDC, metrics); }
+
+CFont* CDC::GetCurrentFont() const {
+  return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+
 int CDC::SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
 COLORREF CDC::SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
 COLORREF CDC::SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
+COLORREF CDC::GetTextColor() const { return ::GetTextColor(m_hDC); }
+int CDC::GetBkMode() const { return ::GetBkMode(m_hDC); }
 int CDC::SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }
 int CDC::GetClipBox(LPRECT box) const { return ::GetClipBox(m_hDC, box); }
 

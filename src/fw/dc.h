@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fw/gdi_object.h"
+#include "fw/string.h"
 #include "fw/types.h"
 
 class CWnd;
@@ -31,6 +32,7 @@ class CDC {
   CGdiObject* SelectObject(CGdiObject* object);
   CBitmap* SelectObject(CBitmap* bitmap);
   CBrush* SelectObject(CBrush* brush);
+  CFont* SelectObject(CFont* font);
   int SelectObject(CRgn* region);  // the clip, as SelectClipRgn
   CGdiObject* SelectStockObject(int index);
   int SelectClipRgn(CRgn* region);
@@ -45,9 +47,19 @@ class CDC {
   COLORREF GetPixel(int x, int y) const;
   COLORREF SetPixel(int x, int y, COLORREF color);
 
+  BOOL TextOut(int x, int y, LPCSTR text, int length);
+  BOOL TextOut(int x, int y, const CString& text);
+  CSize GetTextExtent(LPCSTR text, int length) const;
+  CSize GetTextExtent(const CString& text) const;
+  BOOL GetTextMetrics(LPTEXTMETRICA metrics) const;
+  CFont* GetCurrentFont() const;
+  BOOL DrawIcon(int x, int y, HICON icon);
+
   int SetBkMode(int mode);
   COLORREF SetBkColor(COLORREF color);
   COLORREF SetTextColor(COLORREF color);
+  COLORREF GetTextColor() const;
+  int GetBkMode() const;
   int SetStretchBltMode(int mode);
   int GetClipBox(LPRECT box) const;
 };

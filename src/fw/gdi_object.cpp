@@ -1,5 +1,6 @@
 #include "fw/gdi_object.h"
 
+#include <cstring>
 #include <map>
 #include <memory>
 
@@ -104,6 +105,31 @@ int CBitmap::GetBitmap(BITMAP* bitmap) const {
 CBrush* CBrush::FromHandle(HBRUSH brush) { return FromHandleAs<CBrush>(brush); }
 
 BOOL CBrush::CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+
+CFont* CFont::FromHandle(HFONT font) { return FromHandleAs<CFont>(font); }
+
+BOOL CFont::CreateFontIndirect(const LOGFONTA* logfont) {
+  return Attach(::CreateFontIndirectA(logfont));
+}
+
+BOOL CFont::CreatePointFont(int pointSize, LPCSTR faceName, CDC* dc) {
+  LOGFONTA logfont{};
+  logfont.lfCharSet = DEFAULT_CHARSET;
+  if (faceName) {
+    std::strncpy(logfont.lfFaceName, faceName, LF_FACESIZE - 1);
+  }
+  HDC screen = dc ? nullptr : ::GetDC(nullptr);
+  HDC measure = dc ? dc->GetSafeHdc() : screen;
+  // Tenths of a point at the device's pixels per inch, as a character
+  // height (rounded down: 9 points at 96 DPI are 12 pixels).
+  logfont.lfHeight = -(::GetDeviceCaps(measure, LOGPIXELSY) * pointSize / 720);
+  if (screen) ::ReleaseDC(nullptr, screen);
+  return CreateFontIndirect(&logfont);
+}
+
+int CFont::GetLogFont(LOGFONTA* logfont) const {
+  return ::GetObjectA(m_hObject, sizeof(LOGFONTA), logfont);
+}
 
 CRgn* CRgn::FromHandle(HRGN region) { return FromHandleAs<CRgn>(region); }
 

@@ -57,6 +57,18 @@ class CBrush : public CGdiObject {
   BOOL CreateSolidBrush(COLORREF color);
 };
 
+class CFont : public CGdiObject {
+ public:
+  operator HFONT() const { return static_cast<HFONT>(m_hObject); }  // NOLINT
+  static CFont* FromHandle(HFONT font);
+
+  BOOL CreateFontIndirect(const LOGFONTA* logfont);
+  // A font of `pointSize` tenths of a point in `faceName`, with the default
+  // character set, sized for `dc` (the screen when null).
+  BOOL CreatePointFont(int pointSize, LPCSTR faceName, CDC* dc = nullptr);
+  int GetLogFont(LOGFONTA* logfont) const;
+};
+
 class CRgn : public CGdiObject {
  public:
   operator HRGN() const { return static_cast<HRGN>(m_hObject); }  // NOLINT

@@ -152,6 +152,10 @@ struct AFX_MSGMAP {
      return AFX_TARGET(t)->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(w)), \
                                        LOWORD(l), HIWORD(l));                    \
    }},
+#define ON_WM_ERASEBKGND()                                                       \
+  {WM_ERASEBKGND, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {       \
+     return AFX_TARGET(t)->OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(w))); \
+   }},
 #define ON_WM_ENABLE()                                                           \
   {WM_ENABLE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {          \
      AFX_TARGET(t)->OnEnable(static_cast<BOOL>(w));                              \
@@ -176,10 +180,6 @@ struct AFX_MSGMAP {
 #define ON_WM_NCACTIVATE()                                                       \
   {WM_NCACTIVATE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {      \
      return AFX_TARGET(t)->OnNcActivate(static_cast<BOOL>(w));                   \
-   }},
-#define ON_WM_ERASEBKGND()                                                       \
-  {WM_ERASEBKGND, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {      \
-     return AFX_TARGET(t)->OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(w))); \
    }},
 // Every control-colour message, with its CTLCOLOR_* kind.
 #define AFX_CTLCOLOR_ENTRY(message, kind)                                        \

@@ -1,4 +1,4 @@
-// Small value types of the framework: points and rectangles.
+// Small value types of the framework: points, sizes and rectangles.
 #pragma once
 
 #include "platform/win32api.h"
@@ -7,6 +7,13 @@ class CPoint : public POINT {
  public:
   CPoint() : POINT{0, 0} {}
   CPoint(int x, int y) : POINT{x, y} {}
+};
+
+class CSize : public SIZE {
+ public:
+  CSize() : SIZE{0, 0} {}
+  CSize(int cx, int cy) : SIZE{cx, cy} {}
+  friend bool operator==(const CSize& a, const CSize& b) { return a.cx == b.cx && a.cy == b.cy; }
 };
 
 class CRect : public RECT {

@@ -25,6 +25,7 @@
 #include "platform/api/user_constants.h"
 #include "platform/api/user_functions.h"
 #include "platform/api/gdi_functions.h"
+#include "platform/api/text_functions.h"
 #include "platform/api/kernel_functions.h"
 #include "platform/api/commctrl_functions.h"
 #include "platform/api/com_functions.h"

@@ -139,4 +139,42 @@ TEST_F(GdiFwTest, PaintAndWindowDcsGiveTheirDcBack) {
   DestroyWindow(hwnd);
 }
 
+TEST_F(GdiFwTest, APointFontIsSizedForTheScreenAndDrawsText) {
+  DWORD start = LiveGdiObjects();
+  {
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(90, "Arial"));
+    LOGFONTA lf{};
+    ASSERT_EQ(font.GetLogFont(&lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(lf.lfHeight, -12);  // 9 points at 96 DPI
+    EXPECT_EQ(lf.lfCharSet, DEFAULT_CHARSET);
+    EXPECT_STREQ(lf.lfFaceName, "Arial");
+
+    CClientDC screen(nullptr);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(&screen));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 60, 20));
+    CBitmap* oldBitmap = memory.SelectObject(&bitmap);
+    memory.FillSolidRect(0, 0, 60, 20, RGB(255, 255, 255));
+    CFont* oldFont = memory.SelectObject(&font);
+    ASSERT_NE(oldFont, nullptr);
+    EXPECT_EQ(memory.GetCurrentFont(), &font);  // the owning wrapper
+    memory.SetBkMode(TRANSPARENT);
+    memory.SetTextColor(RGB(0, 0, 0));
+    CSize extent = memory.GetTextExtent("Hi", 2);
+    EXPECT_GT(extent.cx, 0);
+    EXPECT_GE(extent.cy, 12);
+    ASSERT_TRUE(memory.TextOut(2, 2, CString("Hi")));
+    int inked = 0;
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 60; ++x) inked += memory.GetPixel(x, y) != RGB(255, 255, 255);
+    }
+    EXPECT_GT(inked, 5);
+    memory.SelectObject(oldFont);
+    memory.SelectObject(oldBitmap);
+  }
+  EXPECT_EQ(LiveGdiObjects(), start);
+}
+
 }  // namespace

@@ -19,6 +19,8 @@ struct ParentLog {
   std::vector<Draw> draws;
   std::vector<DRAWITEMSTRUCT> items;
   std::vector<LPARAM> clicks;  // the button handle of each BN_CLICKED
+  std::vector<POINT> parentPresses;
+  HBRUSH paint = nullptr;  // the parent paints the item with it when set
 };
 
 ParentLog& Log() {
@@ -31,7 +33,11 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     Log().draws.push_back({item->itemAction, item->itemState});
     Log().items.push_back(*item);
+    if (Log().paint) FillRect(item->hDC, &item->rcItem, Log().paint);
     return TRUE;
+  }
+  if (message == WM_LBUTTONDOWN) {
+    Log().parentPresses.push_back(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   }
   if (message == WM_COMMAND && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
     Log().clicks.push_back(lParam);
@@ -155,6 +161,33 @@ TEST_F(ButtonTest, ADisabledButtonIsDrawnDisabledAndTakesNoMouseInput) {
   for (UINT m : g_buttonMessages) {
     EXPECT_FALSE(m == WM_LBUTTONDOWN || m == WM_LBUTTONUP || m == WM_MOUSEMOVE) << MessageName(m);
   }
+}
+
+TEST_F(ButtonTest, AShapedButtonDrawsOnTheScreenAndItsHolesLetClicksThrough) {
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  Log() = ParentLog{};
+  Log().paint = red;
+  // The left 20 pixels of the button are a hole in its region.
+  SetWindowRgn(button_, CreateRectRgn(20, 0, 80, 30), TRUE);
+  InvalidateRect(button_, nullptr, TRUE);
+  UpdateWindow(button_);
+  ASSERT_FALSE(Log().items.empty());
+  HDC parentDc = GetDC(parent_);
+  EXPECT_EQ(GetPixel(parentDc, 20 + 40, 20 + 15), RGB(255, 0, 0));  // drawn through the item's DC
+  ReleaseDC(parent_, parentDc);
+
+  user().Click(POINT{300 + 20 + 5, 300 + 35}).MoveMouse(BesideButton()).Wait(50);
+  RunUntilUserIsDone();
+  EXPECT_TRUE(Log().clicks.empty());
+  ASSERT_EQ(Log().parentPresses.size(), 1u);  // the hole's click reached the parent
+  EXPECT_EQ(Log().parentPresses[0].x, 25);
+
+  user().Click(POINT{300 + 20 + 40, 300 + 35}).MoveMouse(BesideButton()).Wait(50);
+  RunUntilUserIsDone();
+  EXPECT_EQ(Log().clicks.size(), 1u);
+  EXPECT_EQ(Log().parentPresses.size(), 1u);
+  Log().paint = nullptr;
+  DeleteObject(red);
 }
 
 }  // namespace

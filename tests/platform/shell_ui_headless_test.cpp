@@ -2,6 +2,9 @@
 // area with the user's clicks, the taskbar's buttons, and maximising into a
 // work area the test chooses.
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/notify_icons.h"
@@ -188,9 +191,14 @@ TEST_F(ShellUiTest, MaximisingFillsTheChosenWorkArea) {
 class WindowIconTest : public ShellUiTest {
  protected:
   const desktop::ResourceSet* Resources() override {
+    // The program's own icon file: an icon loads only when its file is sound.
+    static const std::string bytes = [] {
+      std::ifstream file(TESSAL_SOURCE_DIR "/res/icons/tessal.ico", std::ios::binary);
+      return std::string(std::istreambuf_iterator<char>(file), {});
+    }();
     static const desktop::ResourceSet resources = [] {
       desktop::ResourceSet r = TestResources();
-      r.icons.push_back(desktop::FileResource{128, "icons/test.ico", {}});
+      r.icons.push_back(desktop::FileResource{128, "icons/tessal.ico", bytes});
       return r;
     }();
     return &resources;

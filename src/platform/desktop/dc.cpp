@@ -16,23 +16,32 @@ DeviceContext* RequireDc(HDC hdc) {
   return dc;
 }
 
+// Every DC starts with the white brush and the system font.
+void SelectDefaults(DeviceContext& dc) {
+  dc.brush = Gdi().stockBrushes[WHITE_BRUSH];
+  dc.font = Gdi().systemFont;
+}
+
 HDC NewWindowDc(HWND hwnd, bool wholeWindow) {
   DeviceContext screen;
   screen.kind = DcKind::Screen;
+  SelectDefaults(screen);
   if (!hwnd) return Gdi().NewDc(std::move(screen));
   if (!Current().Require(hwnd)) return nullptr;
   DeviceContext dc;
   dc.kind = DcKind::Window;
   dc.hwnd = hwnd;
   dc.wholeWindow = wholeWindow;
-  dc.brush = Gdi().stockBrushes[WHITE_BRUSH];
+  SelectDefaults(dc);
   return Gdi().NewDc(std::move(dc));
 }
 
 void Deselect(DeviceContext& dc) {
   if (desktop::Bitmap* bitmap = Gdi().FindBitmap(dc.bitmap)) bitmap->selectedInto = nullptr;
   if (desktop::Brush* brush = Gdi().FindBrush(dc.brush)) --brush->selections;
+  if (desktop::Font* font = Gdi().FindFont(dc.font)) --font->selections;
 }
+
 
 template <typename T, typename Field>
 T Exchange(HDC hdc, Field DeviceContext::*field, T value, T failure) {
@@ -108,7 +117,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
   DeviceContext dc;
   dc.kind = DcKind::Memory;
   dc.bitmap = Gdi().defaultBitmap;
-  dc.brush = Gdi().stockBrushes[WHITE_BRUSH];
+  SelectDefaults(dc);
   return Gdi().NewDc(std::move(dc));
 }
 

@@ -1,7 +1,6 @@
 #include "platform/desktop/dialog_units.h"
 
-#include <map>
-#include <utility>
+#include "platform/api/text_functions.h"
 
 namespace desktop {
 
@@ -12,13 +11,17 @@ BaseUnits DialogBaseUnits(const std::string&, int points) {
 }
 
 HFONT DialogFont(const std::string& face, int points) {
-  static std::map<std::pair<std::string, int>, ULONG_PTR> fonts;
-  auto key = std::make_pair(face, points);
-  auto it = fonts.find(key);
-  if (it == fonts.end()) {
-    it = fonts.emplace(key, 0x8A0000 + fonts.size() * 4).first;
+  if (points <= 0) points = 8;
+  HFONT& font = Current().gdi.dialogFonts[{face, points}];
+  if (!font) {
+    LOGFONTA logfont{};
+    logfont.lfHeight = -MulDiv(points, 96, 72);  // the character height at 96 DPI
+    logfont.lfWeight = FW_NORMAL;
+    logfont.lfCharSet = DEFAULT_CHARSET;
+    face.copy(logfont.lfFaceName, LF_FACESIZE - 1);
+    font = Current().gdi.SystemOwnedFont(logfont);
   }
-  return reinterpret_cast<HFONT>(it->second);
+  return font;
 }
 
 }  // namespace desktop

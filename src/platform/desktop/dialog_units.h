@@ -17,8 +17,8 @@ struct BaseUnits {
 // gives 6 x 13 pixels per character cell.
 BaseUnits DialogBaseUnits(const std::string& face, int points);
 
-// A font handle for a dialog font, kept by the session for its whole run
-// (like a stock object: never deleted by the program).
+// The font of a dialog template (a real font object), kept by the session
+// for its whole run like a stock object: never deleted by the program.
 HFONT DialogFont(const std::string& face, int points);
 
 DialogState* DialogOf(HWND hwnd);

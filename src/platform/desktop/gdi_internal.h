@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/api/gdi_functions.h"
 #include "platform/desktop/state.h"
@@ -25,6 +26,10 @@ bool ResolveTarget(HDC hdc, DrawTarget* target, bool clipped = true);
 // The colour of a brush handle, or of a system colour given as COLOR_* + 1;
 // nothing for a null or hollow brush.
 std::optional<COLORREF> BrushColor(HBRUSH brush);
+
+// The .ico file bytes of an icon handle from LoadIcon; empty for any
+// other handle.
+std::string_view IconBytesOf(HICON icon);
 
 // Window drawing: a top-level window's pixels (sized to its window
 // rectangle), where a window's (0, 0) (or its client area's) lies on them,

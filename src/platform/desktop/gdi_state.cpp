@@ -1,12 +1,22 @@
 #include "platform/desktop/gdi_state.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace desktop {
 
 namespace {
 
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
+
+LOGFONTA StockFont(const char* face, LONG height, LONG weight) {
+  LOGFONTA lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = weight;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+  return lf;
+}
 
 }  // namespace
 
@@ -42,6 +52,10 @@ GdiState::GdiState() {
         NewBrush(Brush{i == NULL_BRUSH ? static_cast<UINT>(BS_NULL) : BS_SOLID, grays[i], 0});
     stock_.push_back(reinterpret_cast<ULONG_PTR>(stockBrushes[i]));
   }
+  systemFont = NewFont(StockFont("System", 16, FW_BOLD));
+  defaultGuiFont = NewFont(StockFont("MS Shell Dlg", -11, FW_NORMAL));
+  stock_.push_back(reinterpret_cast<ULONG_PTR>(systemFont));
+  stock_.push_back(reinterpret_cast<ULONG_PTR>(defaultGuiFont));
   Bitmap one;
   one.width = one.height = 1;
   one.bitsPerPixel = 1;
@@ -87,6 +101,19 @@ HRGN GdiState::NewRegion(Region region) {
   return reinterpret_cast<HRGN>(h);
 }
 
+HFONT GdiState::NewFont(const LOGFONTA& logfont) {
+  HGDIOBJ h = Add(GdiKind::Font);
+  fonts.emplace(reinterpret_cast<ULONG_PTR>(h), Font{logfont, 0});
+  return reinterpret_cast<HFONT>(h);
+}
+
+HFONT GdiState::SystemOwnedFont(const LOGFONTA& logfont) {
+  HFONT font = NewFont(logfont);
+  stock_.push_back(reinterpret_cast<ULONG_PTR>(font));
+  --live_[GdiKind::Font];
+  return font;
+}
+
 HDC GdiState::NewDc(DeviceContext dc) {
   HGDIOBJ h = Add(GdiKind::Dc);
   dcs.emplace(reinterpret_cast<ULONG_PTR>(h), std::move(dc));
@@ -111,6 +138,7 @@ bool GdiState::Remove(const void* handle) {
       dcs.erase(key);
       break;
     case GdiKind::Font:
+      fonts.erase(key);
       break;
   }
   --live_[it->second];

@@ -8,9 +8,12 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/api/gdi_types.h"
+#include "platform/api/text_functions.h"
 #include "platform/api/user_functions.h"
 #include "platform/desktop/region_model.h"
 
@@ -42,6 +45,11 @@ struct Bitmap {
 struct Brush {
   UINT style = BS_SOLID;
   COLORREF color = 0;
+  int selections = 0;
+};
+
+struct Font {
+  LOGFONTA logfont{};
   int selections = 0;
 };
 
@@ -96,11 +104,16 @@ class GdiState {
   Bitmap* FindBitmap(const void* h) { return Lookup(bitmaps, h); }
   Brush* FindBrush(const void* h) { return Lookup(brushes, h); }
   Region* FindRegion(const void* h) { return Lookup(regions, h); }
+  Font* FindFont(const void* h) { return Lookup(fonts, h); }
   DeviceContext* FindDc(const void* h) { return Lookup(dcs, h); }
 
   HBITMAP NewBitmap(Bitmap bitmap);
   HBRUSH NewBrush(Brush brush);
   HRGN NewRegion(Region region);
+  HFONT NewFont(const LOGFONTA& logfont);
+  // A font the system keeps for the whole run, as a stock object (the
+  // dialogs' template fonts): never deleted, not counted.
+  HFONT SystemOwnedFont(const LOGFONTA& logfont);
   HDC NewDc(DeviceContext dc);
   bool Remove(const void* handle);  // forgets it and its count
 
@@ -108,11 +121,15 @@ class GdiState {
   int LiveTotal() const;
 
   HBRUSH stockBrushes[6]{};
+  HFONT systemFont = nullptr;      // SYSTEM_FONT, every DC's first font
+  HFONT defaultGuiFont = nullptr;  // DEFAULT_GUI_FONT
   HBITMAP defaultBitmap = nullptr;  // a memory DC's 1 x 1 monochrome bitmap
 
   std::map<ULONG_PTR, Bitmap> bitmaps;
   std::map<ULONG_PTR, Brush> brushes;
   std::map<ULONG_PTR, Region> regions;
+  std::map<ULONG_PTR, Font> fonts;
+  std::map<std::pair<std::string, int>, HFONT> dialogFonts;  // by face and points
   std::map<ULONG_PTR, DeviceContext> dcs;
   std::map<ULONG_PTR, GdiKind> kinds;
   // Blits onto each window's own DCs, for tests of how much a window draws.

@@ -151,6 +151,12 @@ SIZE GlyphRasterizer::TextExtent(const FontRequest& font, const std::string& cp9
   return SIZE{layout.width, layout.ascent + layout.descent};
 }
 
+TextMetrics GlyphRasterizer::Metrics(const FontRequest& font) {
+  Layout latin = impl_->Lay(font, "x");
+  Layout chinese = impl_->Lay(font, "国");
+  return TextMetrics{latin.ascent, latin.descent, latin.width, std::max(latin.width, chinese.width)};
+}
+
 namespace {
 
 void Blend(std::uint8_t* pixel, DWORD colour, unsigned coverage) {

@@ -29,6 +29,14 @@ struct PixelBuffer {
   int stride = 0;  // bytes from one row to the next
 };
 
+// What GetTextMetricsA reports of a font, in pixels.
+struct TextMetrics {
+  int ascent = 0;
+  int descent = 0;
+  int averageCharWidth = 0;  // the advance of "x"
+  int maxCharWidth = 0;      // the advance of a Chinese character
+};
+
 class GlyphRasterizer {
  public:
   GlyphRasterizer();
@@ -43,6 +51,8 @@ class GlyphRasterizer {
   // The size of the text's cells: the sum of the advances, the font's cell
   // height.
   SIZE TextExtent(const FontRequest& font, const std::string& cp936Text);
+
+  TextMetrics Metrics(const FontRequest& font);
 
   // Draws the text with the top-left corner of its first cell at (x, y)
   // in `colour` (0x00BBGGRR), blending each glyph's coverage onto the

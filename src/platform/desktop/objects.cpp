@@ -1,5 +1,6 @@
 // Drawing objects: selecting into DCs, deleting, stock objects, brushes,
 // descriptions and the count of live objects.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/desktop/gdi_internal.h"
@@ -34,6 +35,16 @@ HGDIOBJ SelectBrush(desktop::DeviceContext& dc, HBRUSH handle) {
   return reinterpret_cast<HGDIOBJ>(old);
 }
 
+HGDIOBJ SelectFont(desktop::DeviceContext& dc, HFONT handle) {
+  desktop::Font* font = Gdi().FindFont(handle);
+  if (!font) return nullptr;
+  HFONT old = dc.font;
+  if (desktop::Font* previous = Gdi().FindFont(old)) --previous->selections;
+  ++font->selections;
+  dc.font = handle;
+  return reinterpret_cast<HGDIOBJ>(old);
+}
+
 bool HeldByWindow(HGDIOBJ region) {
   for (const auto& [key, w] : Current().windows) {
     if (reinterpret_cast<HGDIOBJ>(w->gfx.region) == region) return true;
@@ -52,7 +63,7 @@ bool InUse(HGDIOBJ object, GdiKind kind) {
     case GdiKind::Dc:
       return true;  // DeleteDC's business
     case GdiKind::Font:
-      return false;
+      return Gdi().FindFont(object)->selections > 0;
   }
   return false;
 }
@@ -99,6 +110,8 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
       return SelectBitmap(hdc, *dc, reinterpret_cast<HBITMAP>(object));
     case GdiKind::Brush:
       return SelectBrush(*dc, reinterpret_cast<HBRUSH>(object));
+    case GdiKind::Font:
+      return SelectFont(*dc, reinterpret_cast<HFONT>(object));
     case GdiKind::Region:
       // Selecting a region sets the clip and answers its complexity.
       return reinterpret_cast<HGDIOBJ>(
@@ -120,6 +133,8 @@ BOOL WINAPI DeleteObject(HGDIOBJ object) {
 }
 
 HGDIOBJ WINAPI GetStockObject(int index) {
+  if (index == SYSTEM_FONT) return reinterpret_cast<HGDIOBJ>(Gdi().systemFont);
+  if (index == DEFAULT_GUI_FONT) return reinterpret_cast<HGDIOBJ>(Gdi().defaultGuiFont);
   if (index < WHITE_BRUSH || index > NULL_BRUSH) return nullptr;
   return reinterpret_cast<HGDIOBJ>(Gdi().stockBrushes[index]);
 }
@@ -153,6 +168,14 @@ int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
     LOGBRUSH lb{brush->style, brush->color, 0};
     std::memcpy(buffer, &lb, sizeof lb);
     return sizeof lb;
+  }
+  if (*kind == GdiKind::Font) {
+    // As Windows: a short buffer takes the first bytes of the description.
+    if (!buffer) return sizeof(LOGFONTA);
+    if (size <= 0) return 0;
+    int n = std::min(size, static_cast<int>(sizeof(LOGFONTA)));
+    std::memcpy(buffer, &Gdi().FindFont(object)->logfont, static_cast<std::size_t>(n));
+    return n;
   }
   return 0;
 }

@@ -5,6 +5,8 @@
 
 #include "platform/api/commctrl_functions.h"
 #include "platform/desktop/frame_metrics.h"
+#include "platform/desktop/gdi_internal.h"
+#include "platform/desktop/icon_file.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -62,12 +64,22 @@ int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int size) {
 
 namespace {
 
-HICON IconFor(ULONG_PTR id) {
+constexpr ULONG_PTR kIconHandleBase = 0x7F0000;
+
+const desktop::FileResource* IconResource(ULONG_PTR id) {
   const desktop::ResourceSet* resources = Current().resources;
-  if (resources && id <= 0xFFFF) {
-    for (const desktop::FileResource& icon : resources->icons) {
-      if (icon.id == id) return reinterpret_cast<HICON>(0x7F0000 + id * 4);
-    }
+  if (!resources || id > 0xFFFF) return nullptr;
+  for (const desktop::FileResource& icon : resources->icons) {
+    if (icon.id == id) return &icon;
+  }
+  return nullptr;
+}
+
+// A malformed icon file loads as nothing.
+HICON IconFor(ULONG_PTR id) {
+  const desktop::FileResource* icon = IconResource(id);
+  if (icon && desktop::ReadIconFile(icon->bytes)) {
+    return reinterpret_cast<HICON>(kIconHandleBase + id * 4);
   }
   desktop::SetError(ERROR_RESOURCE_NAME_NOT_FOUND);
   return nullptr;
@@ -86,6 +98,17 @@ HICON WINAPI LoadIconW(HINSTANCE, LPCWSTR name) {
 }
 
 BOOL WINAPI DestroyIcon(HICON) { return TRUE; }
+
+namespace desktop {
+
+std::string_view IconBytesOf(HICON icon) {
+  auto value = reinterpret_cast<ULONG_PTR>(icon);
+  if (value < kIconHandleBase || (value - kIconHandleBase) % 4 != 0) return {};
+  const FileResource* resource = IconResource((value - kIconHandleBase) / 4);
+  return resource ? resource->bytes : std::string_view{};
+}
+
+}  // namespace desktop
 
 BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
   if (!init || init->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;
