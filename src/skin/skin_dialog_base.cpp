@@ -81,6 +81,15 @@ BOOL CSkinDialogBase::OnInitDialog() {
   CDialog::OnInitDialog();
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FrameIcon));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FrameIcon));
+  // The title is set in a bold copy of the dialog's own font.
+  if (HFONT dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT, 0, 0))) {
+    LOGFONTA description{};
+    if (::GetObjectA(dialogFont, sizeof description, &description)) {
+      description.lfWeight = FW_BOLD;
+      TitleFont.DeleteObject();
+      TitleFont.CreateFontIndirect(&description);
+    }
+  }
   FrameReady = true;
   return TRUE;
 }
@@ -95,6 +104,7 @@ void CSkinDialogBase::OnDestroy() {
   icon.uID = kTrayIconId;
   ::Shell_NotifyIconA(NIM_DELETE, &icon);
   Buttons.clear();
+  TitleFont.DeleteObject();
   for (const ButtonPictures& pictures : kButtonPictures) this->*pictures.member = nullptr;
   HotButton = 0;
 }

@@ -60,6 +60,7 @@ class CSkinDialogBase : public CDialog {
   HICON FrameIcon = nullptr;
   RECT IconRect{};
   int HotButton = 0;  // 1-based position in Buttons of the button shown hot; 0 for none
+  CFont TitleFont;    // bold copy of the dialog's font, for the title
   bool FrameReady = false;
   bool FullScreenMode = false;
   WINDOWPLACEMENT SavedPlacement{};
@@ -97,5 +98,6 @@ class CSkinDialogBase : public CDialog {
   // point; 0 for none.
   int ButtonAt(CPoint windowPoint) const;
   void PaintPieces(CDC& window, CDC& pieces, const RECT& windowRect);
+  void PaintIconAndTitle(CDC& window);
   void HideToNotificationArea();
 };

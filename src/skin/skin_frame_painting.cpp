@@ -1,6 +1,8 @@
 // Painting the skinned frame straight onto the window: the pieces, then the
 // icon and the title, then the caption buttons on top.
+#include "app/process_state.h"
 #include "skin/frame_paint_steps.h"
+#include "skin/frame_rules.h"
 #include "skin/skin_dialog_base.h"
 
 namespace {
@@ -25,7 +27,25 @@ void CSkinDialogBase::PaintFrame() {
   pieces.CreateCompatibleDC(&window);
   PaintPieces(window, pieces, windowRect);
   pieces.DeleteDC();
+  PaintIconAndTitle(window);
   DrawButtonsNormal(&window);
+}
+
+// The icon at 16 x 16, then the window's text and the server's name beside
+// it; the buttons painted afterwards cover a title that runs into them.
+void CSkinDialogBase::PaintIconAndTitle(CDC& window) {
+  ::DrawIconEx(window.m_hDC, IconRect.left, IconRect.top, FrameIcon, 16, 16, 0, nullptr, DI_NORMAL);
+  CString text;
+  GetWindowText(text);
+  std::string title = FrameTitle(text.GetString(), ServerName.GetString());
+  COLORREF oldColour = window.SetTextColor(FrameReady ? RGB(255, 255, 255) : RGB(18, 93, 9));
+  int oldMode = window.SetBkMode(TRANSPARENT);
+  CFont* oldFont = TitleFont.m_hObject ? window.SelectObject(&TitleFont) : nullptr;
+  ::TextOutA(window.m_hDC, IconRect.left + 20, IconRect.top, title.c_str(),
+             static_cast<int>(title.size()));
+  if (oldFont) window.SelectObject(oldFont);
+  window.SetBkMode(oldMode);
+  window.SetTextColor(oldColour);
 }
 
 void CSkinDialogBase::PaintPieces(CDC& window, CDC& pieces, const RECT& windowRect) {

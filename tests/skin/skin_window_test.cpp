@@ -1,6 +1,7 @@
 // The skinned frame on a real window: its client area and caption buttons
 // in the normal, maximised and full-screen states, its painting, its hit
 // tests, and pictures of it for a look.
+#include "app/process_state.h"
 #include "platform/desktop/screen.h"
 #include "tests/skin/skin_frame_test.h"
 
@@ -64,6 +65,36 @@ TEST_F(SkinWindowTest, ThePiecesLandWhereTheFrameSaysAndTheButtonsShowTheirNorma
     EXPECT_EQ(PixelAt(r.left + 9, r.top + 9), GetPixel(button->NormalDC.m_hDC, 9, 9))
         << "button " << button->Id;
   }
+}
+
+// The icon in its 16 x 16 square, and the title in white beside it: the
+// window's text, a space and the server's name, longer with a name.
+TEST_F(SkinWindowTest, TheIconAndTheTitleWithTheServersNameAreDrawnInTheTitleBar) {
+  auto whiteTitlePixels = [&] {
+    int count = 0;
+    const RECT& icon = dialog().IconRect;
+    for (int y = icon.top; y < icon.top + 16; ++y) {
+      for (int x = icon.left + 20; x < 700; ++x) count += PixelAt(x, y) == RGB(255, 255, 255);
+    }
+    return count;
+  };
+  const CString savedName = ServerName;
+  ServerName = "";
+  Open(100, 100, 1000, 600);
+  SendMessageA(dialog().m_hWnd, WM_NCPAINT, 1, 0);
+  const RECT icon = dialog().IconRect;
+  int iconInk = 0;
+  for (int y = icon.top; y < icon.bottom; ++y) {
+    for (int x = icon.left; x < icon.right; ++x) iconInk += PixelAt(x, y) != Grey(22);
+  }
+  EXPECT_GT(iconInk, 64) << "the icon covers much of its square";
+  int withoutName = whiteTitlePixels();
+  EXPECT_GT(withoutName, 0) << "the window's text is drawn";
+
+  ServerName = "一区";
+  SendMessageA(dialog().m_hWnd, WM_NCPAINT, 1, 0);
+  EXPECT_GT(whiteTitlePixels(), withoutName) << "the server's name follows the text";
+  ServerName = savedName;
 }
 
 TEST_F(SkinWindowTest, TheTitleBandOfTheClientDragsAndTheSystemsButtonsNeverReact) {
