@@ -34,6 +34,15 @@ HRESULT GetText(const std::string& value, BSTR* out) {
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+// QueryInterface's answer: the interface pointer the object offers for the
+// asked id (null when it offers none), with a reference for the caller.
+HRESULT Answer(void** object, IUnknown* offered) {
+  *object = offered;
+  if (!offered) return E_NOINTERFACE;
+  offered->AddRef();
+  return S_OK;
+}
+
 // The reference count every object here keeps.
 class References {
  public:
@@ -78,13 +87,9 @@ class HtmlStyle final : public WithoutNames<IHTMLStyle> {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IHTMLStyle) {
-      *object = static_cast<IHTMLStyle*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return Answer(object, (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IHTMLStyle)
+                              ? static_cast<IHTMLStyle*>(this)
+                              : nullptr);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
   ULONG STDMETHODCALLTYPE Release() override {
@@ -121,15 +126,10 @@ class HtmlBody final : public WithoutNames<IHTMLElement>, public WithoutNames<IH
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IHTMLElement) {
-      *object = static_cast<IHTMLElement*>(this);
-    } else if (iid == IID_IHTMLBodyElement) {
-      *object = static_cast<IHTMLBodyElement*>(this);
-    } else {
-      *object = nullptr;
-      return E_NOINTERFACE;
+      return Answer(object, static_cast<IHTMLElement*>(this));
     }
-    AddRef();
-    return S_OK;
+    return Answer(object,
+                  iid == IID_IHTMLBodyElement ? static_cast<IHTMLBodyElement*>(this) : nullptr);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
   ULONG STDMETHODCALLTYPE Release() override {
@@ -164,13 +164,9 @@ class ScriptObject final : public IDispatch {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
-      *object = static_cast<IDispatch*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return Answer(object, (iid == IID_IUnknown || iid == IID_IDispatch)
+                              ? static_cast<IDispatch*>(this)
+                              : nullptr);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
   ULONG STDMETHODCALLTYPE Release() override {
@@ -299,13 +295,9 @@ class HtmlDocument final : public WithoutNames<IHTMLDocument2> {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IHTMLDocument2) {
-      *object = static_cast<IHTMLDocument2*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return Answer(object, (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IHTMLDocument2)
+                              ? static_cast<IHTMLDocument2*>(this)
+                              : nullptr);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
   ULONG STDMETHODCALLTYPE Release() override {
