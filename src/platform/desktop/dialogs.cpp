@@ -72,6 +72,7 @@ HWND CreateFromResource(const desktop::DialogResource& tmpl, HINSTANCE instance,
   Window* w = s.Find(hwnd);
   if (!w) return nullptr;
   w->dialog = std::make_unique<desktop::DialogState>(units);
+  w->dialog->templateId = tmpl.id;
   SetWindowLongPtrA(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
 
   for (const desktop::DialogItemResource& item : tmpl.items) {

@@ -142,6 +142,7 @@ bool WebBrowser::BeforeNavigate(const std::string& address, bool topLevel) {
     Log("browser: " + std::string(cancel ? "navigation cancelled: " : "opens ") +
         ForTranscript(address));
   }
+  Observer().BeforeNavigate(window_, address, topLevel, cancel);
   return cancel;
 }
 
@@ -166,6 +167,7 @@ void WebBrowser::DocumentSetUp(WebDocument&) {
 
 void WebBrowser::DocumentComplete(const std::string& address, bool topLevel) {
   if (topLevel) Log("browser: document complete: " + ForTranscript(address));
+  Observer().DocumentComplete(window_, address, topLevel);
   if (events_) events_->DocumentComplete(Utf8ToUtf16(address), topLevel);
 }
 
