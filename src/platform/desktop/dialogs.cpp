@@ -192,6 +192,7 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
   }
   d->ended = true;
   d->result = result;
+  desktop::Observer().DialogEnded(dialog);
   HWND owner = GetWindow(dialog, GW_OWNER);
   if (owner) EnableWindow(owner, TRUE);
   bool wasActive = GetActiveWindow() == dialog;

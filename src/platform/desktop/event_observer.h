@@ -31,6 +31,8 @@ class EventObserver {
   // A window's position, size, visibility or show state may have changed
   // (after WM_WINDOWPOSCHANGED).
   virtual void WindowPositionChanged(HWND /*window*/) {}
+  // EndDialog was called for a dialog (before it is hidden).
+  virtual void DialogEnded(HWND /*dialog*/) {}
   // A window is about to be destroyed (before it is hidden).
   virtual void WindowDestroying(HWND /*window*/) {}
   // A registry value was written or removed through the API (`keyPath` is
