@@ -66,7 +66,7 @@ void AddCacheEntries(const Scenario& scenario, desktop::Session& session) {
 void MakeFiles(const std::vector<FileEntry>& files, int folder, desktop::Session& session) {
   std::string windowsFolder = session.state().specialFolders.at(folder);
   for (const FileEntry& f : files) {
-    std::string windowsPath = windowsFolder;
+    std::string windowsPath = windowsFolder + "\\";
     for (char c : desktop::Utf8ToCp936(f.path)) windowsPath += c == '/' ? '\\' : c;
     std::filesystem::path real = session.RealPath(windowsPath);
     std::error_code error;

@@ -115,13 +115,14 @@ void Transcript::See(const std::string& name, HWND hwnd) {
   bool firstLook = seen.showState.empty();
   seen.showState = state;
   // A window made hidden says nothing until it is shown; once the run has
-  // begun to end, windows are only torn down.
+  // begun to end, or the window is being destroyed, windows are only torn
+  // down.
   if ((firstLook && state == "hidden") || frozen_) return;
   Write(Line{{"event", "show"}, {"window", name}, {"state", state}});
 }
 
 void Transcript::WindowPositionChanged(HWND window) {
-  if (desktop::TopLevelOf(window) != window) return;
+  if (desktop::TopLevelOf(window) != window || goneWindows_.count(window)) return;
   std::string name = NameOfWindow(window);
   if (!name.empty()) See(name, window);
 }
@@ -135,6 +136,7 @@ void Transcript::WindowDestroying(HWND window) {
   if (desktop::TopLevelOf(window) != window) return;
   std::string name = NameOfWindow(window);
   if (!name.empty()) See(name, window);
+  goneWindows_.insert(window);
 }
 
 void Transcript::RegistryValueSet(const std::string& keyPath, const std::string& name, DWORD,

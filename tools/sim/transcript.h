@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -67,6 +68,7 @@ class Transcript : public desktop::EventObserver {
   std::function<DWORD()> clock_;
   bool withTimes_;
   std::map<std::string, WindowSeen> seen_;  // by window name
+  std::set<HWND> goneWindows_;  // being destroyed: their hiding is not news
   std::optional<std::map<std::string, WindowSeen>> frozen_;
   bool anyActionFailed_ = false;
 };
