@@ -34,7 +34,7 @@ TEST(ScenarioTest, DefaultsAndAFullScenario) {
   EXPECT_EQ(plain.screenWidth, 1920);
 
   sim::Scenario s = ParseScenario(R"({
-    "program": "D:\\Play\\Game.exe", "start_page": "http://login.test/", "user": "elevated",
+    "program": "c:\\Play\\Game.exe", "start_page": "http://login.test/", "user": "elevated",
     "windows_version": "6.1", "screen": [1024, 768],
     "site": {"pages": {"http://login.test/": {"links": {"enter": "http://game.test/"}}}},
     "setup": {"registry": {"Tessal": "C:\\Tessal.exe"},
@@ -47,7 +47,7 @@ TEST(ScenarioTest, DefaultsAndAFullScenario) {
       {"action": "post", "window": "launcher", "message": 1026, "wparam": 100, "lparam": -1},
       {"action": "drag", "window": "game", "from": [10, 5], "to": [200, -40]}
     ]})", ".");
-  EXPECT_EQ(s.program, "D:\\Play\\Game.exe");
+  EXPECT_EQ(s.program, "c:\\Play\\Game.exe");
   EXPECT_EQ(s.startPage, "http://login.test/");
   EXPECT_TRUE(s.elevatedUser);
   EXPECT_EQ(s.versionMajor, 6u);
@@ -78,7 +78,10 @@ TEST(ScenarioTest, MalformedScenariosAreRefusedNamingThePlace) {
   } cases[] = {
       {"[1]", "scenario: must be an object"},
       {R"({"programme": "x"})", "scenario: unknown field \"programme\""},
-      {R"({"program": "Tessal.exe"})", "program: must be a Windows path"},
+      {R"({"program": "Tessal.exe"})", "program: must be a Windows path on drive C:"},
+      {R"({"program": "Z:\\etc\\Tessal.exe"})", "program: must be a Windows path on drive C:"},
+      {R"({"program": "C:\\Games\\..\\..\\Tessal.exe"})", "program: must not climb out"},
+      {R"({"program": "C:\\Games/../../Tessal.exe"})", "program: must not climb out"},
       {R"({"start_page": 7})", "start_page: must be a string"},
       {R"({"start_page": ""})", "start_page: must be an address of 1 to 259 bytes"},
       {R"({"user": "admin"})", "user: must be \"standard\" or \"elevated\""},

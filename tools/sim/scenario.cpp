@@ -286,9 +286,17 @@ void ParseSetup(const Json& setup, Scenario& s) {
 void ParseProgram(const Json& root, Scenario& s) {
   if (root.contains("program")) {
     s.program = Text(root["program"], "program");
-    bool drivePath = s.program.size() > 3 && std::isalpha(static_cast<unsigned char>(s.program[0])) &&
+    // Drive C: is the run's own folder; Z: would be the real root, which a
+    // scenario must not write to.
+    bool drivePath = s.program.size() > 3 && (s.program[0] == 'C' || s.program[0] == 'c') &&
                      s.program[1] == ':' && s.program[2] == '\\' && s.program.back() != '\\';
-    if (!drivePath) Refuse("program", "must be a Windows path such as C:\\Games\\Tessal\\Tessal.exe");
+    if (!drivePath) Refuse("program", "must be a Windows path on drive C:, such as C:\\Games\\Tessal\\Tessal.exe");
+    std::string separated = s.program;
+    for (char& c : separated) c = c == '/' ? '\\' : c;
+    std::istringstream parts(separated);
+    for (std::string part; std::getline(parts, part, '\\');) {
+      if (part == "..") Refuse("program", "must not climb out of its folders (no \"..\")");
+    }
     if (s.program.size() > 259) Refuse("program", "is longer than 259 characters");
   }
   if (root.contains("start_page") && !root["start_page"].is_null()) {

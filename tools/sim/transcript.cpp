@@ -129,7 +129,7 @@ void Transcript::WindowPositionChanged(HWND window) {
 
 void Transcript::DialogEnded(HWND dialog) {
   // The launcher's modal run is the program's: its end is the program's.
-  if (NameOfWindow(dialog) == "launcher" && FindNamedWindow("launcher") == dialog) Freeze();
+  if (NameOfWindow(dialog) == "launcher") Freeze();
 }
 
 void Transcript::WindowDestroying(HWND window) {
