@@ -129,6 +129,29 @@ TEST_F(RunTest, WhenTheActionsRunOutTheRunEndsAndSaysSo) {
   EXPECT_EQ(run.lines.back().rfind(R"({"event":"state",)", 0), 0u);
 }
 
+// Without a start page the program says so in a box: answered as queued,
+// or by its default button; a message posted to the launcher reaches it.
+TEST_F(RunTest, BoxesTakeTheQueuedAnswerOrTheirDefaultAndPostedMessagesArrive) {
+  const struct {
+    const char* answer;
+    const char* line;
+  } cases[] = {
+      {R"({"action": "answer", "with": "ok"},)",
+       R"({"event":"message_box","t":1000,"caption":"Tessal","text":"当前没有配置内嵌页路径","answer":"ok"})"},
+      {"",
+       R"({"event":"message_box","t":1000,"caption":"Tessal","text":"当前没有配置内嵌页路径","answer":"ok","by_default":true})"},
+  };
+  for (const auto& c : cases) {
+    Outcome run = Run(std::string(R"({"actions": [)") + c.answer + R"(
+        {"action": "post", "window": "launcher", "message": 16, "at": 2600},
+        {"action": "wait", "ms": 5000}]})", "--times");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_GE(run.lines.size(), 3u);
+    EXPECT_EQ(run.lines[run.lines.size() - 3], c.line);
+    EXPECT_EQ(run.lines[run.lines.size() - 2], R"({"event":"exit","t":2600})");
+  }
+}
+
 TEST_F(RunTest, AMalformedScenarioIsRefusedBeforeAnythingRuns) {
   Outcome run = Run(R"({"actions": [{"action": "key", "window": "gme", "key": "F8"}]})");
   EXPECT_EQ(run.status, 2);
