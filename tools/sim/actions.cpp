@@ -5,7 +5,6 @@
 #include "platform/desktop/registry_store.h"
 #include "platform/desktop/screen.h"
 #include "platform/desktop/session.h"
-#include "platform/desktop/taskbar.h"
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/web/web_browser.h"
 #include "platform/win32api.h"
