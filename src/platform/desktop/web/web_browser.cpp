@@ -144,6 +144,7 @@ bool WebBrowser::BeforeNavigate(const std::string& address, bool topLevel) {
     Log("browser: " + std::string(cancel ? "navigation cancelled: " : "opens ") +
         ForTranscript(address));
   }
+  Observer().BeforeNavigate(window_, address, topLevel, cancel);
   return cancel;
 }
 
@@ -171,6 +172,7 @@ void WebBrowser::DocumentComplete(const std::string& address, bool topLevel) {
     Log("browser: document complete: " + ForTranscript(address));
     InvalidateRect(window_, nullptr, TRUE);
   }
+  Observer().DocumentComplete(window_, address, topLevel);
   if (events_) events_->DocumentComplete(Utf8ToUtf16(address), topLevel);
 }
 
