@@ -275,4 +275,16 @@ TEST_F(GameWindowLayoutTest, AWindowDestroyedBeforeItsObjectLeavesNothingBehind)
   // The fixture checks the windows and drawing objects as the object goes.
 }
 
+TEST_F(GameWindowLayoutTest, TheWindowGoesWithTheLauncherThatOwnsItAndTheObjectThenDeletesCleanly) {
+  game().ShowWindow(SW_SHOWMAXIMIZED);
+  game().NavigateGame(kGameAddress);
+  Pump();
+  HWND window = game().m_hWnd;
+  DestroyWindow(launcher_);
+  launcher_ = nullptr;
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(game().m_hWnd, nullptr);
+  game_.reset();
+}
+
 }  // namespace
