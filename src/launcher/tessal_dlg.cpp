@@ -1,20 +1,15 @@
 #include "launcher/tessal_dlg.h"
 
 #include "app/process_state.h"
-#include "app/start_page_record.h"
+#include "app/window_messages.h"
 #include "desktop/auto_start.h"
 #include "desktop/shortcuts.h"
+#include "game/game_dlg.h"
 #include "gfx/bitmap_resource.h"
 #include "gfx/region_from_bitmap.h"
 #include "launcher/launcher_layout.h"
 #include "res/resource_ids.h"
 
-namespace {
-
-constexpr UINT_PTR kStartTimer = 1;
-constexpr UINT kStartTimerPeriod = 1000;
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CTessalDlg, CDialog)
   ON_WM_SYSCOMMAND()
@@ -35,6 +30,8 @@ CTessalDlg::CTessalDlg()
       Icon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
 CTessalDlg::~CTessalDlg() {
+  delete GameWindow;  // its window goes with it if it still exists
+  GameWindow = nullptr;
   // The controls first (their windows normally went with the launcher's at
   // the end of its run), then the pictures; the buttons' own pictures go
   // with the button objects.
@@ -64,7 +61,7 @@ BOOL CTessalDlg::OnInitDialog() {
   LoadBitmapResource(Background, IDB_LAUNCHER_BACKGROUND);
   CreateBrowser();
   CreateButtons();
-  SetTimer(kStartTimer, kStartTimerPeriod);
+  SetTimer(StartTimer, StartTimerPeriod);
 
   // The desktop integration; the results are not needed.
   CreateDesktopShortcut(ModuleBaseName(), ModulePath(), ModuleFolder());
@@ -73,17 +70,16 @@ BOOL CTessalDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CTessalDlg::OnTimer(UINT_PTR id) {
-  if (id != kStartTimer) return;
-  if (!ReadStartPageRecord()) return;  // the next tick tries again
-  KillTimer(kStartTimer);
-  Browser.NavigateWithCallbacks(StartPageUrl, nullptr, nullptr, nullptr);
-}
-
 BOOL CTessalDlg::PreTranslateMessage(MSG* pMsg) {
   // The dialog manager would end the run on these keys; they go on to
   // normal dispatch instead, so that Enter reaches the login page.
   if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
+    return FALSE;
+  }
+  // Posted by the game window when the player closes the game.
+  if (pMsg->message == UM_RETURN_TO_LAUNCHER && pMsg->wParam == kReturnToLauncherParam &&
+      pMsg->lParam == static_cast<LPARAM>(kReturnToLauncherParam)) {
+    ReturnToLauncher();
     return FALSE;
   }
   return CDialog::PreTranslateMessage(pMsg);

@@ -9,6 +9,12 @@
 #include "controls/button_ex.h"
 #include "fw/afx.h"
 
+class CGameDlg;
+
+// The login page's callbacks (the context of the first is the launcher).
+bool OnLoginBeforeNavigate(const char* url, void* context);
+void OnLoginDocumentComplete(CHtmlCtrl* control);
+
 class CTessalDlg : public CDialog {
  public:
   CTessalDlg();
@@ -20,6 +26,9 @@ class CTessalDlg : public CDialog {
 
   // The window menu's About item.
   static constexpr UINT AboutCommand = 0x0010;
+  // The timer that opens the login page once the record has been read.
+  static constexpr UINT_PTR StartTimer = 1;
+  static constexpr UINT StartTimerPeriod = 1000;
 
   HICON Icon = nullptr;        // icon 128, shared from the resources
   CBitmap PaintBuffer;         // the off-screen picture of the last paint
@@ -32,6 +41,11 @@ class CTessalDlg : public CDialog {
   CButtonEx ServiceButton;
   CButtonEx PayButton;
   CHtmlCtrl Browser;
+  CGameDlg* GameWindow = nullptr;  // made at the first hand-off, owned here
+
+  // The hand-off to the game window on a game address, and back.
+  void OpenGameWindow(const char* url);
+  void ReturnToLauncher();
 
  protected:
   BOOL OnInitDialog() override;
