@@ -3,11 +3,17 @@
 // scripted user; a display host answers from the real clock and real input.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "platform/api/win_types.h"
 
 namespace desktop {
+
+namespace web {
+class EngineClient;
+class WebEngine;
+}  // namespace web
 
 class Host {
  public:
@@ -33,6 +39,10 @@ class Host {
 
   // Whether the key is held down right now (GetAsyncKeyState).
   virtual bool IsKeyDown(int virtualKey) const = 0;
+
+  // The web engine a browser window of this host uses; null: the desktop's
+  // scripted engine.
+  virtual std::unique_ptr<web::WebEngine> CreateWebEngine(web::EngineClient& client, HWND browser);
 };
 
 }  // namespace desktop
