@@ -160,6 +160,26 @@ TEST_F(WebKitBrowserTest, ANavigationThePageStartsAsksFirstAndMayBeCancelled) {
   EXPECT_EQ(dialog_.browser.completed[1], site_.Address("other.html"));
 }
 
+TEST_F(WebKitBrowserTest, AFrameAsksBeforeItNavigatesAndMayBeCancelled) {
+  Open(site_.Address("frames.html"));
+  ASSERT_TRUE(Completes(1));
+  EXPECT_EQ(navigations_.seen,
+            (std::vector<std::string>{site_.Address("frames.html"), site_.Address("other.html")}));
+  VARIANT text = Call("frameText");
+  ASSERT_EQ(text.vt, VT_BSTR);
+  EXPECT_EQ(Text(text), "The other page.");
+  VariantClear(&text);
+
+  navigations_.cancelContaining = "other";
+  Open(site_.Address("frames.html"));
+  ASSERT_TRUE(Completes(2));  // the page completes without its frame's page
+  EXPECT_EQ(navigations_.seen.size(), 4u);
+  text = Call("frameText");
+  ASSERT_EQ(text.vt, VT_BSTR);
+  EXPECT_EQ(Text(text), "");
+  VariantClear(&text);
+}
+
 TEST_F(WebKitBrowserTest, AnUnreachableOrEmptyAddressCompletesWithoutAHang) {
   // A port nobody listens on: the server's own port once it has stopped.
   std::string unreachable;

@@ -74,15 +74,21 @@ gboolean WebKitEngine::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* deci
     return TRUE;
   }
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
-  engine->AskBeforeNavigate(decision, uri ? uri : "");
+  // WebKit does not say which frame navigates. A navigation aimed at a named
+  // frame, or one the page's load makes by itself before it finishes (an
+  // iframe's source), is taken as a frame's; anything else is the page's.
+  bool frame = webkit_navigation_action_get_frame_name(action) != nullptr ||
+               (engine->loading_ && !webkit_navigation_action_is_user_gesture(action));
+  engine->AskBeforeNavigate(decision, uri ? uri : "", !frame);
   return TRUE;
 }
 
-void WebKitEngine::AskBeforeNavigate(WebKitPolicyDecision* decision, std::string address) {
+void WebKitEngine::AskBeforeNavigate(WebKitPolicyDecision* decision, std::string address,
+                                     bool topLevel) {
   HeldDecision held = Hold(decision);
-  client().Schedule(0, [this, held, address] {
-    if (client().BeforeNavigate(address, true)) return;  // ignored as `held` goes
-    errorPending_ = false;
+  client().Schedule(0, [this, held, address, topLevel] {
+    if (client().BeforeNavigate(address, topLevel)) return;  // ignored as `held` goes
+    if (topLevel) errorPending_ = false;
     webkit_policy_decision_use(held.get());
   });
 }
@@ -110,6 +116,7 @@ void WebKitEngine::Committed() {
   if (errorPending_) document_->MarkErrorPage();
   errorPending_ = false;
   committed_ = true;
+  loading_ = true;
   std::shared_ptr<WebKitDocument> document = document_;
   client().Schedule(0, [this, document] {
     client().DocumentSetUp(*document);
@@ -122,6 +129,7 @@ void WebKitEngine::Finished() {
   // completes instead.
   if (!committed_) return;
   committed_ = false;
+  loading_ = false;
   std::string address = document_->Address();
   client().Schedule(0, [this, address] { client().DocumentComplete(address, true); });
 }

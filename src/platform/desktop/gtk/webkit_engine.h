@@ -1,7 +1,7 @@
 // The WebKitGTK engine: a WebKit view over the browser window's rectangle.
 // The program's own navigation raises before-navigate inside the call; a
-// navigation the page starts waits for the browser's answer (cancel:
-// ignored). Documents are set up when a load commits and completed when it
+// navigation the page or one of its frames starts waits for the browser's
+// answer (cancel: ignored). Documents are set up when a load commits and completed when it
 // finishes; the host's style sheet is the view's user style sheet. An
 // address that cannot be loaded shows WebKit's error page, which completes
 // like any page. Events reach the program from its own message dispatch.
@@ -38,7 +38,7 @@ class WebKitEngine final : public web::WebEngine {
   static void OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer self);
   static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error, gpointer self);
   static gboolean OnButton(GtkWidget*, GdkEventButton* event, gpointer self);
-  void AskBeforeNavigate(WebKitPolicyDecision* decision, std::string address);
+  void AskBeforeNavigate(WebKitPolicyDecision* decision, std::string address, bool topLevel);
   void Committed();
   void Finished();
   void ApplyHostStyleSheet();
@@ -50,6 +50,7 @@ class WebKitEngine final : public web::WebEngine {
   bool approveNext_ = false;    // the program's navigation was asked about already
   bool errorPending_ = false;   // the load failed: the next page is the error page
   bool committed_ = false;      // a document committed since the last finish
+  bool loading_ = false;        // between a page's commit and its finish
 };
 
 }  // namespace desktop::gtk
