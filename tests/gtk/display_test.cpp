@@ -174,7 +174,7 @@ SiteServer::SiteServer() {
 
 SiteServer::~SiteServer() {
   if (input_ >= 0) close(input_);
-  if (pid_ > 0) {
+  if (pid_ > 0) {  // it serves until it is terminated
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
   }
