@@ -142,6 +142,22 @@ void DisplayTest::ClickScreen(int x, int y) {
   XFlush(display);
 }
 
+void DisplayTest::PressKeysLater(std::vector<unsigned> keySymbols, unsigned afterMs) {
+  auto* keys = new std::vector<unsigned>(std::move(keySymbols));
+  g_timeout_add(afterMs, [](gpointer data) -> gboolean {
+    auto* pressed = static_cast<std::vector<unsigned>*>(data);
+    Display* display = gdk_x11_display_get_xdisplay(gdk_display_get_default());
+    for (unsigned symbol : *pressed) {
+      KeyCode code = XKeysymToKeycode(display, symbol);
+      XTestFakeKeyEvent(display, code, True, CurrentTime);
+      XTestFakeKeyEvent(display, code, False, CurrentTime);
+    }
+    XFlush(display);
+    delete pressed;
+    return G_SOURCE_REMOVE;
+  }, keys);
+}
+
 void DisplayTest::SaveScreen(const std::string& name) {
   GdkWindow* root = gdk_get_default_root_window();
   GdkPixbuf* screen = gdk_pixbuf_get_from_window(root, 0, 0, gdk_window_get_width(root),

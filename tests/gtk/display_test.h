@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/win32api.h"
 
@@ -38,6 +39,9 @@ class DisplayTest : public ::testing::Test {
   static COLORREF ScreenPixel(int x, int y);
   // Moves the real pointer and clicks the left button there (XTest).
   static void ClickScreen(int x, int y);
+  // Presses and releases keys on the real keyboard (XTest, X key symbols,
+  // which GDK's key values equal) once `afterMs` have passed in the loop.
+  static void PressKeysLater(std::vector<unsigned> keySymbols, unsigned afterMs);
   // Writes what the X server shows into a PNG file in the build folder.
   static void SaveScreen(const std::string& name);
 

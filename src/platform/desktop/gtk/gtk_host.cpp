@@ -75,6 +75,7 @@ void GtkHost::ShowDesktop() {
     mirror->Update(*w);
   }
   PlaceEmbedded();
+  statusIcons_.Update();
   if (s.active != raised_) Raise(s.active);
 }
 

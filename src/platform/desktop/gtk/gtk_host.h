@@ -4,7 +4,8 @@
 // top-level window is shown as it is now: an undecorated GTK window with
 // the window's own pixels, shaped by its window region and colour key.
 // Mouse and keyboard events on those windows go into the desktop's input
-// queue. A browser child window is a WebKit view placed over its rectangle.
+// queue. A browser child window is a WebKit view placed over its rectangle;
+// the notification area's icons are status icons, and pop-up menus GTK's.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <set>
 
+#include "platform/desktop/gtk/status_icons.h"
 #include "platform/desktop/host.h"
 
 namespace desktop::gtk {
@@ -58,6 +60,7 @@ class GtkHost final : public Host {
   gint64 start_;
   std::map<HWND, std::unique_ptr<WindowMirror>> mirrors_;
   std::map<HWND, GtkWidget*> embedded_;
+  StatusIcons statusIcons_;
   std::set<int> held_;
   std::map<int, GdkEvent*> keyPresses_;
   HWND raised_ = nullptr;

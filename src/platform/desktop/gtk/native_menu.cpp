@@ -52,6 +52,7 @@ gboolean GiveWhenIdle(gpointer data) {
   auto* answer = static_cast<Answer*>(data);
   Give(answer);
   gtk_widget_destroy(answer->menu);
+  g_object_unref(answer->menu);
   delete answer;
   return G_SOURCE_REMOVE;
 }
@@ -93,7 +94,7 @@ GtkWidget* Build(HMENU handle, Answer* answer) {
 void PopUpNativeMenu(HMENU handle, POINT at, GtkWidget* ownerWindow) {
   auto* answer = new Answer;
   GtkWidget* menu = Build(handle, answer);
-  answer->menu = menu;
+  answer->menu = GTK_WIDGET(g_object_ref_sink(menu));  // ours until the answer is given
   g_signal_connect(menu, "deactivate", G_CALLBACK(OnClosed), answer);
   if (ownerWindow) gtk_menu_attach_to_widget(GTK_MENU(menu), ownerWindow, nullptr);
   gtk_widget_show_all(menu);
