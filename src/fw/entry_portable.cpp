@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -24,7 +25,8 @@ const char kUsage[] =
     "usage: %s [--root DIR] [--program WINDOWS-PATH] [--headless] [--script STEPS] [--quiet]\n"
     "Runs the program on the portable desktop and prints what happens: on the\n"
     "display when this build has one and no script is given, else headless.\n"
-    "  --root DIR        folder that holds drive C: (default: a fresh temporary folder)\n"
+    "  --root DIR        folder that holds drive C: (default: on the display\n"
+    "                    $XDG_DATA_HOME/tessal, headless a fresh temporary folder)\n"
     "  --program PATH    the program file as the program sees it (default: this file,\n"
     "                    as Z:\\... the way Wine maps the real root)\n"
     "  --headless        no display, even when one is there\n"
@@ -41,6 +43,14 @@ std::string OwnPathOnDriveZ() {
   std::string path = n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : "/tessal";
   for (char& c : path) if (c == '/') c = '\\';
   return "Z:" + path;
+}
+
+// The folder a run on the display keeps: tessal under the user's data folder.
+std::string PersistentRoot() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  std::string base = data && *data ? data : std::string(home ? home : "/tmp") + "/.local/share";
+  return base + "/tessal";
 }
 
 }  // namespace
@@ -76,7 +86,11 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (scripted || headless || !desktop::UseDisplayHost(options)) {
+  bool rootGiven = !options.rootFolder.empty();
+  if (!scripted && !headless && desktop::UseDisplayHost(options)) {
+    // A player's run keeps its drive C: (registry, shortcuts) from run to run.
+    if (!rootGiven) options.rootFolder = PersistentRoot();
+  } else {
     auto host = std::make_unique<desktop::HeadlessHost>();
     std::string error;
     if (!desktop::ParseScript(script, *host, &error)) {

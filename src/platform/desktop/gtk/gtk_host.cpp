@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/desktop/codepage.h"
 #include "platform/desktop/display_host.h"
 #include "platform/desktop/gdi_internal.h"
 #include "platform/desktop/gtk/native_menu.h"
@@ -159,6 +160,15 @@ void GtkHost::MenuOpened() {
   if (!s.menus.tracking) return;
   const MenuRecord& record = s.menus.shown[*s.menus.tracking];
   PopUpNativeMenu(record.menu, record.position, GtkWindowOf(TopLevelOf(record.owner)));
+}
+
+void GtkHost::OpenWebAddress(const std::string& cp936Address) {
+  std::string address = Cp936ToUtf8(cp936Address);
+  GError* error = nullptr;
+  if (!g_app_info_launch_default_for_uri(address.c_str(), nullptr, &error)) {
+    Log("the default browser could not open " + cp936Address + ": " + Utf8ToCp936(error->message));
+    g_error_free(error);
+  }
 }
 
 std::unique_ptr<web::WebEngine> GtkHost::CreateWebEngine(web::EngineClient& client, HWND browser) {

@@ -34,6 +34,7 @@ class GtkHost final : public Host {
   void MessageBoxOpened(HWND) override {}
   void MenuOpened() override;
   bool IsKeyDown(int virtualKey) const override { return held_.count(virtualKey) != 0; }
+  void OpenWebAddress(const std::string& cp936Address) override;
   std::unique_ptr<web::WebEngine> CreateWebEngine(web::EngineClient& client, HWND browser) override;
 
   // Brings the display up to date with the desktop's windows now.
