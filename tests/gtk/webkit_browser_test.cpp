@@ -2,6 +2,8 @@
 // in a WebKit view inside a dialog; before-navigate, document complete,
 // script calls, the host's styling and an unreachable address, through
 // CHtmlCtrl as the program uses it.
+#include <gdk/gdk.h>
+
 #include <string>
 #include <vector>
 
@@ -139,6 +141,25 @@ TEST_F(WebKitBrowserTest, TheHostStyleSheetMakesThePageBlackAndThePageShowsInThe
       << "the page never showed";
   SaveScreen("webkit-page.png");
   EXPECT_EQ(ScreenPixel(browser.left + 100, browser.top + 100), RGB(0, 0, 0));
+}
+
+TEST_F(WebKitBrowserTest, KeysTypedOnTheRealKeyboardReachThePageThroughTheDesktop) {
+  Open(site_.Address("index.html"));
+  ASSERT_TRUE(Completes(1));
+  RECT browser;
+  ::GetWindowRect(dialog_.browser.m_hWnd, &browser);
+  ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(browser.left + 10, browser.top + 10) == RGB(255, 0, 0); }));
+  ClickScreen(browser.left + 120, browser.top + 110);  // into the page's input
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == dialog_.browser.m_hWnd; }))
+      << "the click on the page did not give the browser the focus";
+  PressKeysLater({GDK_KEY_a, GDK_KEY_b, GDK_KEY_c}, 10);
+  std::string value;
+  EXPECT_TRUE(PumpUntil([&] {
+    VARIANT text = Call("typed");
+    value = text.vt == VT_BSTR ? Text(text) : "?";
+    VariantClear(&text);
+    return value == "abc";
+  })) << "the page's input holds \"" << value << "\"";
 }
 
 TEST_F(WebKitBrowserTest, ANavigationThePageStartsAsksFirstAndMayBeCancelled) {
