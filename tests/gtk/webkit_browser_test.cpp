@@ -4,11 +4,13 @@
 // CHtmlCtrl as the program uses it.
 #include <gdk/gdk.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "browser/html_ctrl.h"
 #include "platform/desktop/resource_model.h"
+#include "platform/desktop/session.h"
 #include "platform/desktop/web/web_browser.h"
 #include "tests/gtk/display_test.h"
 
@@ -199,6 +201,23 @@ TEST_F(WebKitBrowserTest, AFrameAsksBeforeItNavigatesAndMayBeCancelled) {
   ASSERT_EQ(text.vt, VT_BSTR);
   EXPECT_EQ(Text(text), "");
   VariantClear(&text);
+}
+
+TEST_F(WebKitBrowserTest, TheEnginesCacheFolderIsTheRunsInternetCacheFolder) {
+  char folder[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, folder, CSIDL_INTERNET_CACHE, TRUE));
+  std::string cache = desktop::Session::Current().RealPath(folder);
+  Open(site_.Address("index.html"));
+  ASSERT_TRUE(Completes(1));
+  auto holdsFiles = [&] {
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(cache, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+      if (it->is_regular_file()) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(PumpUntil(holdsFiles)) << "nothing was cached in " << cache;
 }
 
 TEST_F(WebKitBrowserTest, AnUnreachableOrEmptyAddressCompletesWithoutAHang) {

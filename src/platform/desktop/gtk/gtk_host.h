@@ -15,6 +15,7 @@
 #include <set>
 
 #include "platform/desktop/gtk/status_icons.h"
+#include "platform/desktop/gtk/web_context.h"
 #include "platform/desktop/host.h"
 
 namespace desktop::gtk {
@@ -42,6 +43,9 @@ class GtkHost final : public Host {
   // The GTK window that shows a top-level window, or null while it has none.
   GtkWidget* GtkWindowOf(HWND topLevel) const;
 
+  // The web engine's context of this run (its cache and data folders).
+  WebKitWebContext* webContext() { return webContext_.get(); }
+
   // A widget shown over a child window's rectangle, moving and hiding with
   // it. The host holds a reference until Unembed, which destroys it.
   void Embed(HWND child, GtkWidget* widget);
@@ -62,6 +66,7 @@ class GtkHost final : public Host {
   std::map<HWND, std::unique_ptr<WindowMirror>> mirrors_;
   std::map<HWND, GtkWidget*> embedded_;
   StatusIcons statusIcons_;
+  WebContext webContext_;
   std::set<int> held_;
   std::map<int, GdkEvent*> keyPresses_;
   HWND raised_ = nullptr;

@@ -26,7 +26,7 @@ bool IsStop(const GError* error) {
 }  // namespace
 
 WebKitEngine::WebKitEngine(web::EngineClient& client, GtkHost& host, HWND window)
-    : WebEngine(client), host_(host), window_(window), view_(WEBKIT_WEB_VIEW(webkit_web_view_new())) {
+    : WebEngine(client), host_(host), window_(window), view_(WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(host.webContext()))) {
   WebKitSettings* settings = webkit_web_view_get_settings(view_);
   webkit_settings_set_hardware_acceleration_policy(settings, WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
   g_signal_connect(view_, "decide-policy", G_CALLBACK(OnDecidePolicy), this);
