@@ -80,16 +80,18 @@ void WindowMirror::Update(Window& w) {
     gtk_widget_set_size_request(canvas_, std::max(width_, 1), std::max(height_, 1));
     gtk_window_resize(GTK_WINDOW(window_), std::max(width_, 1), std::max(height_, 1));
   }
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width_) * height_);
+  // The copy is refreshed only where the window's pixels changed since.
+  pixels_.resize(static_cast<std::size_t>(width_) * height_);
+  std::size_t rowBytes = static_cast<std::size_t>(width_) * sizeof(std::uint32_t);
+  bool repainted = false;
   for (int y = 0; y < height_; ++y) {
-    std::memcpy(&pixels[static_cast<std::size_t>(y) * width_], surface.Row(y),
-                static_cast<std::size_t>(width_) * sizeof(std::uint32_t));
+    std::uint32_t* copy = &pixels_[static_cast<std::size_t>(y) * width_];
+    if (std::memcmp(copy, surface.Row(y), rowBytes) != 0) {
+      std::memcpy(copy, surface.Row(y), rowBytes);
+      repainted = true;
+    }
   }
-  bool repainted = pixels != pixels_;
-  if (repainted) {
-    pixels_ = std::move(pixels);
-    gtk_widget_queue_draw(canvas_);
-  }
+  if (repainted) gtk_widget_queue_draw(canvas_);
   if (repainted || resized || !shaped_) {
     Region shape = ShownShape(w);
     if (!shaped_ || !(shape == shape_)) ApplyShape(shape);
