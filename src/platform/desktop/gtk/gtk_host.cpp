@@ -122,7 +122,10 @@ void GtkHost::PlaceEmbedded() {
       }
       gtk_fixed_put(layer, widget, at.x, at.y);
     } else {
-      gtk_fixed_move(layer, widget, at.x, at.y);
+      // Moving queues a new layout even to the same place: only real moves.
+      int x = 0, y = 0;
+      gtk_container_child_get(GTK_CONTAINER(layer), widget, "x", &x, "y", &y, nullptr);
+      if (x != at.x || y != at.y) gtk_fixed_move(layer, widget, at.x, at.y);
     }
     gtk_widget_set_size_request(widget, std::max<LONG>(w->rect.right - w->rect.left, 1),
                                 std::max<LONG>(w->rect.bottom - w->rect.top, 1));
