@@ -147,6 +147,8 @@ void DisplayTest::PressKeysLater(std::vector<unsigned> keySymbols, unsigned afte
   g_timeout_add(afterMs, [](gpointer data) -> gboolean {
     auto* pressed = static_cast<std::vector<unsigned>*>(data);
     Display* display = gdk_x11_display_get_xdisplay(gdk_display_get_default());
+    // A loaded X server may repeat a key whose release comes late.
+    XAutoRepeatOff(display);
     for (unsigned symbol : *pressed) {
       KeyCode code = XKeysymToKeycode(display, symbol);
       XTestFakeKeyEvent(display, code, True, CurrentTime);

@@ -154,6 +154,12 @@ TEST_F(WebKitBrowserTest, KeysTypedOnTheRealKeyboardReachThePageThroughTheDeskto
   ClickScreen(browser.left + 120, browser.top + 110);  // into the page's input
   ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == dialog_.browser.m_hWnd; }))
       << "the click on the page did not give the browser the focus";
+  ASSERT_TRUE(PumpUntil([&] {
+    VARIANT id = Call("focusedId");
+    bool input = id.vt == VT_BSTR && Text(id) == "name";
+    VariantClear(&id);
+    return input;
+  })) << "the click did not reach the page's input";
   PressKeysLater({GDK_KEY_a, GDK_KEY_b, GDK_KEY_c}, 10);
   std::string value;
   EXPECT_TRUE(PumpUntil([&] {

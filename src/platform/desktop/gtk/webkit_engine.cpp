@@ -55,6 +55,10 @@ void WebKitEngine::KeyReachedPageImpl(int virtualKey) {
   if (!event) return;
   gtk_widget_grab_focus(GTK_WIDGET(view_));
   gtk_widget_event(GTK_WIDGET(view_), event);
+  // The page gets the key's release with it: WebKit's input handling waits
+  // for one before it takes the next press of a key as a new key.
+  event->type = GDK_KEY_RELEASE;
+  gtk_widget_event(GTK_WIDGET(view_), event);
   gdk_event_free(event);
 }
 
