@@ -1,14 +1,17 @@
-// The program's entry point on the portable desktop: sets up a headless run
-// (its root folder, the program file it runs as, the scripted user), runs
-// the application, and prints the run's transcript as it happens.
+// The program's entry point on the portable desktop: sets up a run (its
+// root folder, the program file it runs as, and either the machine's
+// display or the scripted user), runs the application, and prints the
+// run's transcript as it happens.
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "fw/app.h"
+#include "platform/desktop/display_host.h"
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/script.h"
 #include "platform/desktop/session.h"
@@ -19,12 +22,15 @@ const desktop::ResourceSet& AfxProgramResources();
 namespace {
 
 const char kUsage[] =
-    "usage: %s [--root DIR] [--program WINDOWS-PATH] [--script STEPS] [--quiet]\n"
-    "Runs the program headless on the portable desktop and prints what happens.\n"
-    "  --root DIR        folder that holds drive C: (default: a fresh temporary folder)\n"
+    "usage: %s [--root DIR] [--program WINDOWS-PATH] [--headless] [--script STEPS] [--quiet]\n"
+    "Runs the program on the portable desktop and prints what happens: on the\n"
+    "display when this build has one and no script is given, else headless.\n"
+    "  --root DIR        folder that holds drive C: (default: on the display\n"
+    "                    $XDG_DATA_HOME/tessal, headless a fresh temporary folder)\n"
     "  --program PATH    the program file as the program sees it (default: this file,\n"
     "                    as Z:\\... the way Wine maps the real root)\n"
-    "  --script STEPS    the user's actions, e.g. \"wait 1500; key alt+f4\"\n"
+    "  --headless        no display, even when one is there\n"
+    "  --script STEPS    the user's actions (headless), e.g. \"wait 1500; key alt+f4\"\n"
     "                    (wait MS, key NAME, key alt+NAME, answer ok|cancel|yes|no [after MS],\n"
     "                    move X Y, click X Y: the mouse, in screen pixels,\n"
     "                    menu COMMAND-ID|dismiss [after MS])\n"
@@ -39,12 +45,22 @@ std::string OwnPathOnDriveZ() {
   return "Z:" + path;
 }
 
+// The folder a run on the display keeps: tessal under the user's data folder.
+std::string PersistentRoot() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  std::string base = data && *data ? data : std::string(home ? home : "/tmp") + "/.local/share";
+  return base + "/tessal";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   desktop::SessionOptions options;
   options.programPath = OwnPathOnDriveZ();
   std::string script;
+  bool scripted = false;
+  bool headless = false;
   bool quiet = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -58,6 +74,9 @@ int main(int argc, char** argv) {
       options.programPath = argv[++i];
     } else if (arg == "--script" && hasValue) {
       script = argv[++i];
+      scripted = true;
+    } else if (arg == "--headless") {
+      headless = true;
     } else if (arg == "--quiet") {
       quiet = true;
     } else {
@@ -67,23 +86,29 @@ int main(int argc, char** argv) {
     }
   }
 
-  auto host = std::make_unique<desktop::HeadlessHost>();
-  std::string error;
-  if (!desktop::ParseScript(script, *host, &error)) {
-    std::fprintf(stderr, "%s: --script: %s\n", argv[0], error.c_str());
-    return 2;
+  bool rootGiven = !options.rootFolder.empty();
+  if (!scripted && !headless && desktop::UseDisplayHost(options)) {
+    // A player's run keeps its drive C: (registry, shortcuts) from run to run.
+    if (!rootGiven) options.rootFolder = PersistentRoot();
+  } else {
+    auto host = std::make_unique<desktop::HeadlessHost>();
+    std::string error;
+    if (!desktop::ParseScript(script, *host, &error)) {
+      std::fprintf(stderr, "%s: --script: %s\n", argv[0], error.c_str());
+      return 2;
+    }
+    options.host = std::move(host);
   }
-  desktop::HeadlessHost* user = host.get();
-  options.host = std::move(host);
+  const desktop::Host* clock = options.host.get();
   options.resources = &AfxProgramResources();
   if (!quiet) {
-    options.transcriptSink = [user](const std::string& line) {
-      std::printf("[%6u ms] %s\n", static_cast<unsigned>(user->Now()), line.c_str());
+    options.transcriptSink = [clock](const std::string& line) {
+      std::printf("[%6u ms] %s\n", static_cast<unsigned>(clock->Now()), line.c_str());
       std::fflush(stdout);
     };
   }
   desktop::Session session(std::move(options));
   int code = AfxWinMain(::GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT);
-  if (!quiet) std::printf("[%6u ms] the program ended with code %d\n", static_cast<unsigned>(user->Now()), code);
+  if (!quiet) std::printf("[%6u ms] the program ended with code %d\n", static_cast<unsigned>(clock->Now()), code);
   return code;
 }

@@ -2,6 +2,7 @@
 // the ShellExecute calls, and special folders that are missing.
 #include <filesystem>
 
+#include "platform/desktop/headless_host.h"
 #include "platform/desktop/session.h"
 #include "tests/support/platform_test.h"
 
@@ -50,6 +51,35 @@ TEST_F(ShellHeadlessTest, AMissingSpecialFolderIsCreatedOnlyWhenAsked) {
   ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, path, CSIDL_INTERNET_CACHE, TRUE));
   EXPECT_STREQ(path, "C:\\users\\other\\Cache");
   EXPECT_TRUE(std::filesystem::is_directory(session().RealPath(path)));
+}
+
+// A host that notes the addresses it is asked to show in the user's browser.
+class BrowserOpeningHost : public desktop::HeadlessHost {
+ public:
+  explicit BrowserOpeningHost(std::vector<std::string>* opened) : opened_(opened) {}
+  void OpenWebAddress(const std::string& address) override { opened_->push_back(address); }
+
+ private:
+  std::vector<std::string>* opened_;
+};
+
+TEST(ShellExecuteHostTest, OnlyWebAddressesOpenedWithTheDefaultVerbReachTheHost) {
+  std::vector<std::string> opened;
+  desktop::SessionOptions options;
+  options.host = std::make_unique<BrowserOpeningHost>(&opened);
+  desktop::Session session(std::move(options));
+  struct Case {
+    const char* verb;
+    const char* file;
+  };
+  for (Case c : {Case{"open", "http://pay.example/?a=1"}, Case{nullptr, "HTTPS://bbs.example/"},
+                 Case{"open", "file:///etc/passwd"}, Case{"open", "javascript:alert(1)"},
+                 Case{"open", "C:\\Windows\\notepad.exe"}, Case{"print", "http://print.example/"},
+                 Case{"open", "http://"}, Case{"open", "httpx://odd.example/"}}) {
+    ShellExecuteA(nullptr, c.verb, c.file, nullptr, nullptr, SW_SHOWNORMAL);
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://pay.example/?a=1", "HTTPS://bbs.example/"}));
+  EXPECT_EQ(session.shellExecutes().size(), 8u);  // every call is still recorded
 }
 
 }  // namespace

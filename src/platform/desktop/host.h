@@ -3,11 +3,18 @@
 // scripted user; a display host answers from the real clock and real input.
 #pragma once
 
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/api/win_types.h"
 
 namespace desktop {
+
+namespace web {
+class EngineClient;
+class WebEngine;
+}  // namespace web
 
 class Host {
  public:
@@ -33,6 +40,15 @@ class Host {
 
   // Whether the key is held down right now (GetAsyncKeyState).
   virtual bool IsKeyDown(int virtualKey) const = 0;
+
+  // The program opens an http(s) address with the shell (UTF-8 from code
+  // page 936 is the host's business): a display host shows it in the
+  // user's browser; the headless host only records it.
+  virtual void OpenWebAddress(const std::string& /*cp936Address*/) {}
+
+  // The web engine a browser window of this host uses; null: the desktop's
+  // scripted engine.
+  virtual std::unique_ptr<web::WebEngine> CreateWebEngine(web::EngineClient& client, HWND browser);
 };
 
 }  // namespace desktop

@@ -83,6 +83,8 @@ Session::Session(SessionOptions options)
 }
 
 Session::~Session() {
+  // Browsers still alive go while their host is still there.
+  state_.browsers.clear();
   g_current = previous_;
   if (ownsRoot_) {
     std::error_code ignored;

@@ -1,6 +1,12 @@
-// ShellExecuteA: recorded, never executed. A local file that does not exist
-// fails as on Windows; anything else (addresses, existing files) succeeds.
+// ShellExecuteA: recorded; an http(s) address opened with the default verb
+// is handed to the host (a display host opens the user's browser), nothing
+// else is executed. A local file that does not exist fails as on Windows;
+// anything else (addresses, existing files) succeeds.
+#include <cctype>
+#include <string>
+
 #include "platform/api/shell_functions.h"
+#include "platform/desktop/host.h"
 #include "platform/desktop/file_system.h"
 #include "platform/desktop/state.h"
 
@@ -10,6 +16,18 @@ std::string Text(LPCSTR text) { return text ? text : ""; }
 
 bool IsLocalPath(const std::string& file) {
   return (file.size() >= 2 && file[1] == ':') || file.rfind("\\\\", 0) == 0;
+}
+
+bool IsWebAddress(const std::string& file) {
+  auto startsWith = [&](const char* scheme) {
+    std::size_t n = std::char_traits<char>::length(scheme);
+    if (file.size() <= n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (std::tolower(static_cast<unsigned char>(file[i])) != scheme[i]) return false;
+    }
+    return true;
+  };
+  return startsWith("http://") || startsWith("https://");
 }
 
 }  // namespace
@@ -28,5 +46,7 @@ HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR para
       return reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(SE_ERR_FNF));
     }
   }
+  std::string action = Text(verb);
+  if ((action.empty() || action == "open") && IsWebAddress(target)) state.host->OpenWebAddress(target);
   return reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(42));
 }

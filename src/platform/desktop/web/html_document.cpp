@@ -100,6 +100,7 @@ class HtmlStyle final : public WithoutNames<IHTMLStyle> {
 
   HRESULT STDMETHODCALLTYPE put_overflow(BSTR value) override {
     document_->Body().overflow = FromBstr(value);
+    document_->BodyChanged();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_overflow(BSTR* value) override {
@@ -107,6 +108,7 @@ class HtmlStyle final : public WithoutNames<IHTMLStyle> {
   }
   HRESULT STDMETHODCALLTYPE put_border(BSTR value) override {
     document_->Body().border = FromBstr(value);
+    document_->BodyChanged();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_border(BSTR* value) override {
@@ -145,6 +147,7 @@ class HtmlBody final : public WithoutNames<IHTMLElement>, public WithoutNames<IH
   }
   HRESULT STDMETHODCALLTYPE put_scroll(BSTR value) override {
     document_->Body().scroll = FromBstr(value);
+    document_->BodyChanged();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_scroll(BSTR* value) override {

@@ -88,7 +88,7 @@ const char* BrowserActionName(BrowserAction action) {
   return "?";
 }
 
-WebBrowser::WebBrowser(HWND window) : window_(window), engine_(CreateWebEngine(*this)) {}
+WebBrowser::WebBrowser(HWND window) : window_(window), engine_(CreateWebEngine(*this, window)) {}
 
 WebBrowser::~WebBrowser() {
   if (documentObject_) documentObject_->Release();
@@ -176,6 +176,12 @@ void WebBrowser::DocumentComplete(const std::string& address, bool topLevel) {
   if (events_) events_->DocumentComplete(Utf8ToUtf16(address), topLevel);
 }
 
+std::string WebBrowser::HostStyleSheet() const {
+  std::string sheet = Utf16ToUtf8(host_.styleSheet);
+  if (!ShowsScrollBars()) sheet += "\nhtml, body { overflow: hidden; }\n";
+  return sheet;
+}
+
 void WebBrowser::Schedule(DWORD ms, std::function<void()> task) {
   if (ms == 0) {
     posted_.push_back(std::move(task));
@@ -196,6 +202,9 @@ LRESULT WebBrowser::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
       return kWantsEveryKey;
+    case WM_LBUTTONDOWN:
+      SetFocus(window_);  // a click on the page gives it the keyboard
+      break;
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:

@@ -89,6 +89,7 @@ class WebBrowser final : public EngineClient {
   bool BeforeNavigate(const std::string& address, bool topLevel) override;
   void DocumentSetUp(WebDocument& document) override;
   void DocumentComplete(const std::string& address, bool topLevel) override;
+  std::string HostStyleSheet() const override;
   void Schedule(DWORD ms, std::function<void()> task) override;
 
  private:

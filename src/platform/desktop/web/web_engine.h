@@ -1,8 +1,8 @@
 // The web engine seam: what the desktop's browser window needs of whatever
 // loads and runs pages. An engine raises its events synchronously through
 // its EngineClient (the browser) and keeps the current top-level document.
-// The backends: the scripted engine (a site described as data) and, later,
-// WebKitGTK; engine_choice.cpp picks one.
+// The backends: the scripted engine (a site described as data) and
+// WebKitGTK (gtk/webkit_engine.*); engine_choice.cpp picks one.
 #pragma once
 
 #include <functional>
@@ -51,6 +51,8 @@ class WebDocument {
   // Whether the address could not be loaded and this is the error page.
   virtual bool IsErrorPage() const = 0;
   virtual BodyStyle& Body() = 0;
+  // The host changed Body(); an engine with a live page applies it there.
+  virtual void BodyChanged() {}
   virtual bool HasScriptMember(const std::string& name) const = 0;
   virtual ScriptOutcome CallScript(const std::string& name,
                                    const std::vector<std::string>& arguments) = 0;
@@ -72,6 +74,9 @@ class EngineClient {
   // A new document is being set up: the host's information is asked for.
   virtual void DocumentSetUp(WebDocument& document) = 0;
   virtual void DocumentComplete(const std::string& address, bool topLevel) = 0;
+  // The style sheet pages are shown with (UTF-8 CSS): the host's own sheet,
+  // and no scroll bars when the host asked for none.
+  virtual std::string HostStyleSheet() const { return {}; }
   // Runs `task` after `ms` milliseconds of the host's clock, from the
   // thread's message dispatch (0: as soon as messages are dispatched).
   virtual void Schedule(DWORD ms, std::function<void()> task) = 0;
@@ -106,7 +111,7 @@ class WebEngine {
   EngineClient& client_;
 };
 
-// The engine this build uses (engine_choice.cpp).
-std::unique_ptr<WebEngine> CreateWebEngine(EngineClient& client);
+// The engine of the browser window `window` (engine_choice.cpp).
+std::unique_ptr<WebEngine> CreateWebEngine(EngineClient& client, HWND window);
 
 }  // namespace desktop::web

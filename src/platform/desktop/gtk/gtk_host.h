@@ -1,0 +1,75 @@
+// The GTK host: shows the portable desktop on a real display. The real
+// clock drives timers; while the program waits for input, GLib's main loop
+// runs (GTK's events, WebKit's replies), and before it blocks every
+// top-level window is shown as it is now: an undecorated GTK window with
+// the window's own pixels, shaped by its window region and colour key.
+// Mouse and keyboard events on those windows go into the desktop's input
+// queue. A browser child window is a WebKit view placed over its rectangle;
+// the notification area's icons are status icons, and pop-up menus GTK's.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <map>
+#include <memory>
+#include <set>
+
+#include "platform/desktop/gtk/status_icons.h"
+#include "platform/desktop/gtk/web_context.h"
+#include "platform/desktop/host.h"
+
+namespace desktop::gtk {
+
+class WindowMirror;
+
+class GtkHost final : public Host {
+ public:
+  GtkHost();  // GTK is initialised
+  ~GtkHost() override;
+  GtkHost(const GtkHost&) = delete;
+  GtkHost& operator=(const GtkHost&) = delete;
+
+  DWORD Now() const override;
+  bool WaitForInput(std::optional<DWORD> deadline) override;
+  // The desktop's own box is shown like any window; the user clicks it.
+  void MessageBoxOpened(HWND) override {}
+  void MenuOpened() override;
+  bool IsKeyDown(int virtualKey) const override { return held_.count(virtualKey) != 0; }
+  void OpenWebAddress(const std::string& cp936Address) override;
+  std::unique_ptr<web::WebEngine> CreateWebEngine(web::EngineClient& client, HWND browser) override;
+
+  // Brings the display up to date with the desktop's windows now.
+  void ShowDesktop();
+  // The GTK window that shows a top-level window, or null while it has none.
+  GtkWidget* GtkWindowOf(HWND topLevel) const;
+
+  // The web engine's context of this run (its cache and data folders).
+  WebKitWebContext* webContext() { return webContext_.get(); }
+
+  // A widget shown over a child window's rectangle, moving and hiding with
+  // it. The host holds a reference until Unembed, which destroys it.
+  void Embed(HWND child, GtkWidget* widget);
+  void Unembed(HWND child);
+
+  // Input from the mirrors.
+  void KeyEvent(const GdkEventKey& event);
+  void HoldKey(int virtualKey, bool down);
+  // The last key press of a virtual key that the desktop has not yet
+  // handed on (a page gets it through its own widget); null when none.
+  GdkEvent* TakeKeyPress(int virtualKey);
+
+ private:
+  void PlaceEmbedded();
+  void Raise(HWND topLevel);
+
+  gint64 start_;
+  std::map<HWND, std::unique_ptr<WindowMirror>> mirrors_;
+  std::map<HWND, GtkWidget*> embedded_;
+  StatusIcons statusIcons_;
+  WebContext webContext_;
+  std::set<int> held_;
+  std::map<int, GdkEvent*> keyPresses_;
+  HWND raised_ = nullptr;
+};
+
+}  // namespace desktop::gtk

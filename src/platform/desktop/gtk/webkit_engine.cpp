@@ -1,0 +1,163 @@
+#include "platform/desktop/gtk/webkit_engine.h"
+
+#include "platform/desktop/gtk/gtk_host.h"
+#include "platform/desktop/mouse.h"
+
+namespace desktop::gtk {
+namespace {
+
+// A decision the browser has not answered yet; one nobody answers (the
+// browser went first) is ignored.
+using HeldDecision = std::shared_ptr<WebKitPolicyDecision>;
+HeldDecision Hold(WebKitPolicyDecision* decision) {
+  g_object_ref(decision);
+  return HeldDecision(decision, [](WebKitPolicyDecision* d) {
+    webkit_policy_decision_ignore(d);  // without effect once answered
+    g_object_unref(d);
+  });
+}
+
+// Failures that are no error page: a navigation stopped or replaced.
+bool IsStop(const GError* error) {
+  return g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
+         error->domain == WEBKIT_POLICY_ERROR;
+}
+
+}  // namespace
+
+WebKitEngine::WebKitEngine(web::EngineClient& client, GtkHost& host, HWND window)
+    : WebEngine(client), host_(host), window_(window), view_(WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(host.webContext()))) {
+  WebKitSettings* settings = webkit_web_view_get_settings(view_);
+  webkit_settings_set_hardware_acceleration_policy(settings, WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
+  g_signal_connect(view_, "decide-policy", G_CALLBACK(OnDecidePolicy), this);
+  g_signal_connect(view_, "load-changed", G_CALLBACK(OnLoadChanged), this);
+  g_signal_connect(view_, "load-failed", G_CALLBACK(OnLoadFailed), this);
+  g_signal_connect(view_, "button-press-event", G_CALLBACK(OnButton), this);
+  g_signal_connect(view_, "button-release-event", G_CALLBACK(OnButton), this);
+  host_.Embed(window_, GTK_WIDGET(view_));
+}
+
+WebKitEngine::~WebKitEngine() {
+  g_signal_handlers_disconnect_by_data(view_, this);
+  if (document_) document_->Detach();
+  host_.Unembed(window_);
+}
+
+void WebKitEngine::NavigateImpl(const std::string& address) {
+  if (client().BeforeNavigate(address, true)) return;
+  approveNext_ = true;
+  errorPending_ = false;
+  webkit_web_view_load_uri(view_, address.empty() ? "about:blank" : address.c_str());
+}
+
+void WebKitEngine::KeyReachedPageImpl(int virtualKey) {
+  GdkEvent* event = host_.TakeKeyPress(virtualKey);
+  if (!event) return;
+  gtk_widget_grab_focus(GTK_WIDGET(view_));
+  gtk_widget_event(GTK_WIDGET(view_), event);
+  // The page gets the key's release with it: WebKit's input handling waits
+  // for one before it takes the next press of a key as a new key.
+  event->type = GDK_KEY_RELEASE;
+  gtk_widget_event(GTK_WIDGET(view_), event);
+  gdk_event_free(event);
+}
+
+gboolean WebKitEngine::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+                                      WebKitPolicyDecisionType type, gpointer self) {
+  auto* engine = static_cast<WebKitEngine*>(self);
+  if (type == WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) {
+    webkit_policy_decision_ignore(decision);  // the control opens no windows of its own
+    return TRUE;
+  }
+  if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+  WebKitNavigationAction* action =
+      webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  if (engine->approveNext_ || webkit_navigation_action_is_redirect(action)) {
+    engine->approveNext_ = false;
+    webkit_policy_decision_use(decision);
+    return TRUE;
+  }
+  const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+  // WebKit does not say which frame navigates. A navigation aimed at a named
+  // frame, or one the page's load makes by itself before it finishes (an
+  // iframe's source), is taken as a frame's; anything else is the page's.
+  bool frame = webkit_navigation_action_get_frame_name(action) != nullptr ||
+               (engine->loading_ && !webkit_navigation_action_is_user_gesture(action));
+  engine->AskBeforeNavigate(decision, uri ? uri : "", !frame);
+  return TRUE;
+}
+
+void WebKitEngine::AskBeforeNavigate(WebKitPolicyDecision* decision, std::string address,
+                                     bool topLevel) {
+  HeldDecision held = Hold(decision);
+  client().Schedule(0, [this, held, address, topLevel] {
+    if (client().BeforeNavigate(address, topLevel)) return;  // ignored as `held` goes
+    if (topLevel) errorPending_ = false;
+    webkit_policy_decision_use(held.get());
+  });
+}
+
+gboolean WebKitEngine::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error,
+                                    gpointer self) {
+  if (!IsStop(error)) {
+    auto* engine = static_cast<WebKitEngine*>(self);
+    engine->errorPending_ = true;
+    engine->approveNext_ = false;
+  }
+  return FALSE;  // WebKit shows its error page
+}
+
+void WebKitEngine::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer self) {
+  auto* engine = static_cast<WebKitEngine*>(self);
+  if (event == WEBKIT_LOAD_COMMITTED) engine->Committed();
+  if (event == WEBKIT_LOAD_FINISHED) engine->Finished();
+}
+
+void WebKitEngine::Committed() {
+  if (document_) document_->Detach();
+  const char* uri = webkit_web_view_get_uri(view_);
+  document_ = std::make_shared<WebKitDocument>(view_, uri ? uri : "");
+  if (errorPending_) document_->MarkErrorPage();
+  errorPending_ = false;
+  committed_ = true;
+  loading_ = true;
+  std::shared_ptr<WebKitDocument> document = document_;
+  client().Schedule(0, [this, document] {
+    client().DocumentSetUp(*document);
+    ApplyHostStyleSheet();
+  });
+}
+
+void WebKitEngine::Finished() {
+  // A load that failed before it committed finishes too; its error page
+  // completes instead.
+  if (!committed_) return;
+  committed_ = false;
+  loading_ = false;
+  std::string address = document_->Address();
+  client().Schedule(0, [this, address] { client().DocumentComplete(address, true); });
+}
+
+void WebKitEngine::ApplyHostStyleSheet() {
+  WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(view_);
+  webkit_user_content_manager_remove_all_style_sheets(content);
+  std::string sheet = client().HostStyleSheet();
+  if (sheet.empty()) return;
+  WebKitUserStyleSheet* style = webkit_user_style_sheet_new(
+      sheet.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES, WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+  webkit_user_content_manager_add_style_sheet(content, style);
+  webkit_user_style_sheet_unref(style);
+}
+
+gboolean WebKitEngine::OnButton(GtkWidget*, GdkEventButton* event, gpointer self) {
+  // The desktop hears the click too (focus, activation); the page acts on it.
+  int key = event->button == 1 ? VK_LBUTTON : event->button == 3 ? VK_RBUTTON : 0;
+  if (!key || (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE)) return FALSE;
+  bool down = event->type == GDK_BUTTON_PRESS;
+  InjectMouseMove(POINT{static_cast<LONG>(event->x_root), static_cast<LONG>(event->y_root)});
+  static_cast<WebKitEngine*>(self)->host_.HoldKey(key, down);
+  InjectMouseButton(key, down);
+  return FALSE;
+}
+
+}  // namespace desktop::gtk
