@@ -340,18 +340,18 @@ STDMETHODIMP OleBrowserHost::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID
 
 STDMETHODIMP OleBrowserHost::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                     EXCEPINFO*, UINT*) {
+  // The document also asks its site for ambient properties through this
+  // interface: those it must find missing, so that it keeps its defaults.
+  if (id != DISPID_BEFORENAVIGATE2 && id != DISPID_DOCUMENTCOMPLETE) {
+    return DISP_E_MEMBERNOTFOUND;
+  }
   if (!params) return E_INVALIDARG;
   // A handler may close the view; this object stays until the call ends.
   AddRef();
-  switch (id) {
-    case DISPID_BEFORENAVIGATE2:
-      RaiseBeforeNavigate(*params);
-      break;
-    case DISPID_DOCUMENTCOMPLETE:
-      RaiseDocumentComplete(*params);
-      break;
-    default:
-      break;
+  if (id == DISPID_BEFORENAVIGATE2) {
+    RaiseBeforeNavigate(*params);
+  } else {
+    RaiseDocumentComplete(*params);
   }
   Release();
   return S_OK;
