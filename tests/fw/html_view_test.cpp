@@ -49,7 +49,7 @@ HWND PageWindow(const CHtmlView& view) {
 #endif
 }
 
-class HtmlViewTest : public PlatformTest {
+class HtmlViewPlatformTest : public PlatformTest {
  protected:
   void SetUp() override {
     PlatformTest::SetUp();
@@ -69,14 +69,17 @@ class HtmlViewTest : public PlatformTest {
   std::string RectInParent(HWND window) const {
     RECT r;
     GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+    POINT topLeft{r.left, r.top}, bottomRight{r.right, r.bottom};
+    ScreenToClient(parent_, &topLeft);
+    ScreenToClient(parent_, &bottomRight);
+    r = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
            " " + std::to_string(r.bottom);
   }
   HWND parent_ = nullptr;
 };
 
-TEST_F(HtmlViewTest, AChildAtItsRectangleWhosePageFollowsItsSize) {
+TEST_F(HtmlViewPlatformTest, AChildAtItsRectangleWhosePageFollowsItsSize) {
   CNavigationLog view;
   ASSERT_TRUE(Create(view));
   EXPECT_EQ(GetParent(view.m_hWnd), parent_);
@@ -90,7 +93,7 @@ TEST_F(HtmlViewTest, AChildAtItsRectangleWhosePageFollowsItsSize) {
   EXPECT_EQ(RectInParent(page), "10 20 310 220");
 }
 
-TEST_F(HtmlViewTest, ANavigationIsAnnouncedBeforeItStartsAndACancelStopsIt) {
+TEST_F(HtmlViewPlatformTest, ANavigationIsAnnouncedBeforeItStartsAndACancelStopsIt) {
   CNavigationLog view;
   ASSERT_TRUE(Create(view));
   EXPECT_EQ(view.GetHtmlDocument(), nullptr);  // nothing loaded yet
@@ -103,7 +106,7 @@ TEST_F(HtmlViewTest, ANavigationIsAnnouncedBeforeItStartsAndACancelStopsIt) {
   EXPECT_EQ(view.GetHtmlDocument(), nullptr);
 }
 
-TEST_F(HtmlViewTest, OnlyKeyMessagesReachTheBrowsersAccelerators) {
+TEST_F(HtmlViewPlatformTest, OnlyKeyMessagesReachTheBrowsersAccelerators) {
   CNavigationLog view;
   ASSERT_TRUE(Create(view));
   MSG timer{PageWindow(view), WM_TIMER, VK_F5, 0, 0, {0, 0}};
@@ -113,7 +116,7 @@ TEST_F(HtmlViewTest, OnlyKeyMessagesReachTheBrowsersAccelerators) {
   EXPECT_FALSE(view.PreTranslateMessage(nullptr));
 }
 
-TEST_F(HtmlViewTest, AViewOnTheHeapGoesWithItsWindow) {
+TEST_F(HtmlViewPlatformTest, AViewOnTheHeapGoesWithItsWindow) {
   bool deleted = false;
   auto* view = new CNavigationLog(&deleted);
   ASSERT_TRUE(Create(*view));
