@@ -113,6 +113,12 @@ struct AFX_MSGMAP {
      AFX_TARGET(t)->OnSize(static_cast<UINT>(w), LOWORD(l), HIWORD(l));          \
      return 0;                                                                   \
    }},
+// The rectangle being dragged (screen coordinates) may be changed in place.
+#define ON_WM_SIZING()                                                           \
+  {WM_SIZING, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {        \
+     AFX_TARGET(t)->OnSizing(static_cast<UINT>(w), reinterpret_cast<LPRECT>(l)); \
+     return TRUE;                                                                \
+   }},
 #define ON_WM_ACTIVATE()                                                         \
   {WM_ACTIVATE, 0, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {      \
      AFX_TARGET(t)->OnActivate(LOWORD(w), CWnd::FromHandle(reinterpret_cast<HWND>(l)), \

@@ -1,6 +1,7 @@
 // CHtmlCtrl: creation in place of the placeholder, the navigation and
 // document-complete callbacks, the host's styling.
 #include "tests/browser/browser_test.h"
+#include "tests/support/gdi_objects.h"
 
 namespace {
 
@@ -190,6 +191,53 @@ TEST_F(HtmlCtrlTest, TheWindowGoesWithItsOwnerAndTheObjectStays) {
   VARIANT result = browser().CallScriptFunction("anything", none);
   EXPECT_EQ(result.vt, VT_BOOL);
   EXPECT_EQ(result.boolVal, VARIANT_FALSE);
+}
+
+}  // namespace
+
+namespace {
+
+// Pixels of the browser's window that differ from its background.
+int InkInside(HWND window, COLORREF background) {
+  RECT area;
+  ::GetClientRect(window, &area);
+  HDC dc = ::GetDC(window);
+  int ink = 0;
+  for (int y = area.top; y < area.bottom; y += 4) {
+    for (int x = area.left; x < area.right; x += 4) {
+      if (::GetPixel(dc, x, y) != background) ++ink;
+    }
+  }
+  ::ReleaseDC(window, dc);
+  return ink;
+}
+
+TEST_F(HtmlCtrlTest, APageIsDrawnAsItsHeadingLinksAndAddressAndABlankPageAsBackground) {
+  ScriptedSite site = LoginSite();
+  site.pages["http://login.test/"].title = "Login";
+  UseSite(site);
+  HostDialog shown;
+  ASSERT_TRUE(shown.Create(IDD_BROWSER_HOST));
+  shown.ShowWindow(SW_SHOW);
+  DWORD objects = LiveGdiObjects();
+  const COLORREF black = RGB(0, 0, 0);  // the host's style sheet
+
+  shown.browser.NavigateWithCallbacks("about:blank", nullptr, nullptr, nullptr);
+  Pump();
+    EXPECT_EQ(InkInside(shown.browser.m_hWnd, black), 0);
+
+  shown.browser.NavigateWithCallbacks("http://login.test/", nullptr, nullptr, nullptr);
+  Pump();
+    int page = InkInside(shown.browser.m_hWnd, black);
+  EXPECT_GT(page, 25);  // heading, two links, the address
+
+  shown.browser.NavigateWithCallbacks("http://login.test/help.html", nullptr, nullptr, nullptr);
+  Pump();
+    int help = InkInside(shown.browser.m_hWnd, black);
+  EXPECT_GT(help, 0);      // its address
+  EXPECT_LT(help, page);   // no heading, no links
+  EXPECT_EQ(LiveGdiObjects(), objects);  // the picture's fonts and brush are gone
+  shown.DestroyWindow();
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // What only the headless desktop has: held keys from the scripted user,
 // code page 936 names on the real file system, and the screen a test chooses.
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/session.h"
@@ -25,6 +28,28 @@ TEST_F(HeadlessTest, GetAsyncKeyStateFollowsTheHeldKeys) {
   EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
   EXPECT_TRUE(SameSequence({WM_KEYDOWN, WM_KEYUP}, MessageLog::For(hwnd)));
   DestroyWindow(hwnd);
+}
+
+// Steps an action adds run right after it; WaitUntil runs the clock to a
+// time, and to nothing when that time has passed.
+TEST_F(HeadlessTest, StepsAddedByAnActionComeNextAndWaitUntilIsAbsolute) {
+  std::vector<std::pair<std::string, DWORD>> seen;
+  auto note = [&](const char* what) { return [&seen, what] { seen.emplace_back(what, GetTickCount()); }; };
+  headless().Wait(100)
+      .Do("", [&] {
+        seen.emplace_back("first", GetTickCount());
+        headless().Wait(50).Do("", note("added"));
+      })
+      .Do("", note("second"))
+      .WaitUntil(1000)
+      .Do("", note("at 1000"))
+      .WaitUntil(400)
+      .Do("", note("still 1000"));
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0)) DispatchMessageA(&msg);
+  EXPECT_EQ(seen, (std::vector<std::pair<std::string, DWORD>>{
+                      {"first", 100}, {"added", 150}, {"second", 150}, {"at 1000", 1000},
+                      {"still 1000", 1000}}));
 }
 
 TEST_F(HeadlessTest, CodePage936NamesAreUtf8OnTheRealFileSystem) {

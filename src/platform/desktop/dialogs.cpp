@@ -72,6 +72,7 @@ HWND CreateFromResource(const desktop::DialogResource& tmpl, HINSTANCE instance,
   Window* w = s.Find(hwnd);
   if (!w) return nullptr;
   w->dialog = std::make_unique<desktop::DialogState>(units);
+  w->dialog->templateId = tmpl.id;
   SetWindowLongPtrA(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
 
   for (const desktop::DialogItemResource& item : tmpl.items) {
@@ -191,6 +192,7 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
   }
   d->ended = true;
   d->result = result;
+  desktop::Observer().DialogEnded(dialog);
   HWND owner = GetWindow(dialog, GW_OWNER);
   if (owner) EnableWindow(owner, TRUE);
   bool wasActive = GetActiveWindow() == dialog;

@@ -19,6 +19,11 @@ HeadlessHost& HeadlessHost::Wait(DWORD ms) {
   return *this;
 }
 
+HeadlessHost& HeadlessHost::WaitUntil(DWORD time) {
+  steps_.push_back({Step::kWaitUntil, time, 0, {}, {}});
+  return *this;
+}
+
 HeadlessHost& HeadlessHost::KeyDown(int virtualKey) {
   steps_.push_back({Step::kKeyDown, 0, virtualKey, {}, {}});
   return *this;
@@ -107,6 +112,9 @@ void HeadlessHost::MakeMenuChoice(const MenuChoice& choice) {
 void HeadlessHost::Answer(const PendingAnswer& answer) {
   if (!IsWindow(answer.box)) return;
   int result = answer.result != 0 ? answer.result : DefaultMessageBoxButton(answer.box);
+  for (MessageBoxRecord& record : Current().boxes) {
+    if (record.box == answer.box && record.open) record.defaultAnswer = answer.result == 0;
+  }
   Log("user: answers the message box with " + MessageBoxButtonName(result));
   SendMessageA(answer.box, WM_COMMAND, MAKEWPARAM(result, BN_CLICKED), 0);
 }
@@ -116,6 +124,10 @@ void HeadlessHost::RunStep(Step& step) {
     case Step::kWait:
       waiting_ = true;
       waitUntil_ = now_ + step.ms;
+      break;
+    case Step::kWaitUntil:
+      waiting_ = true;
+      waitUntil_ = std::max(now_, step.ms);
       break;
     case Step::kKeyDown:
       held_.insert(step.key);
@@ -130,10 +142,15 @@ void HeadlessHost::RunStep(Step& step) {
     case Step::kMouseMove:
       InjectMouseMove(step.point);
       break;
-    case Step::kAction:
+    case Step::kAction: {
       if (!step.what.empty()) Log("user: " + step.what);
+      // What the action adds goes before the rest of the script.
+      std::deque<Step> rest = std::move(steps_);
+      steps_.clear();
       step.action();
+      for (Step& later : rest) steps_.push_back(std::move(later));
       break;
+    }
   }
 }
 
@@ -176,7 +193,7 @@ bool HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
     Step step = std::move(steps_.front());
     steps_.pop_front();
     RunStep(step);
-    if (step.kind != Step::kWait) return true;
+    if (step.kind != Step::kWait && step.kind != Step::kWaitUntil) return true;
   }
 }
 

@@ -17,8 +17,11 @@ namespace desktop {
 
 class HeadlessHost : public Host {
  public:
-  // Script steps, run in order.
+  // Script steps, run in order. Steps added while an action (Do) runs come
+  // right after it, before the rest of the script.
   HeadlessHost& Wait(DWORD ms);
+  // Lets the clock run until it reads `time` (nothing when it is past).
+  HeadlessHost& WaitUntil(DWORD time);
   HeadlessHost& KeyDown(int virtualKey);
   HeadlessHost& KeyUp(int virtualKey);
   HeadlessHost& Press(int virtualKey);             // down and up
@@ -58,7 +61,7 @@ class HeadlessHost : public Host {
 
  private:
   struct Step {
-    enum Kind { kWait, kKeyDown, kKeyUp, kAction, kMouseMove } kind;
+    enum Kind { kWait, kWaitUntil, kKeyDown, kKeyUp, kAction, kMouseMove } kind;
     DWORD ms = 0;
     int key = 0;  // a key, or a mouse button
     std::string what;

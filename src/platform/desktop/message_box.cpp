@@ -124,5 +124,6 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   record.closedAt = s.host->Now();
   record.open = false;
   desktop::Log("message box closed with " + desktop::MessageBoxButtonName(record.result));
+  desktop::Observer().MessageBoxClosed(record);
   return record.result;
 }

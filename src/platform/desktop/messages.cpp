@@ -120,7 +120,10 @@ std::optional<DWORD> NextClockEvent() {
 void WaitForHost() {
   desktop::State& s = Current();
   if (!s.host->WaitForInput(NextClockEvent())) {
-    if (!s.quitPosted) desktop::Log("the user is done: the run ends");
+    if (!s.quitPosted) {
+      desktop::Log("the user is done: the run ends");
+      desktop::Observer().InputEnded();
+    }
     s.quitPosted = true;
   }
 }

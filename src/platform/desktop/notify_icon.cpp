@@ -76,9 +76,11 @@ bool ClickNotifyIcon(HWND hwnd, UINT id, IconClick click) {
 
 void RemoveNotifyIconsOf(HWND hwnd) {
   auto& icons = Current().notifyIcons;
-  icons.erase(std::remove_if(icons.begin(), icons.end(),
-                             [hwnd](const NotifyIcon& icon) { return icon.hwnd == hwnd; }),
-              icons.end());
+  auto gone = std::stable_partition(icons.begin(), icons.end(),
+                                    [hwnd](const NotifyIcon& icon) { return icon.hwnd != hwnd; });
+  std::vector<NotifyIcon> removed(gone, icons.end());
+  icons.erase(gone, icons.end());
+  for (const NotifyIcon& icon : removed) Observer().NotifyIconDeleted(icon);
 }
 
 }  // namespace desktop
@@ -96,6 +98,7 @@ BOOL WINAPI Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
       Apply(*data, icon);
       s.notifyIcons.push_back(icon);
       desktop::Log("notification icon added: \"" + icon.tip + "\"");
+      desktop::Observer().NotifyIconAdded(s.notifyIcons.back());
       return TRUE;
     }
     case NIM_MODIFY:
@@ -105,7 +108,11 @@ BOOL WINAPI Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
     case NIM_DELETE:
       if (it == s.notifyIcons.end()) return FALSE;
       desktop::Log("notification icon removed: \"" + it->tip + "\"");
-      s.notifyIcons.erase(it);
+      {
+        NotifyIcon gone = *it;
+        s.notifyIcons.erase(it);
+        desktop::Observer().NotifyIconDeleted(gone);
+      }
       return TRUE;
     default:
       return FALSE;

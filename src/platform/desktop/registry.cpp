@@ -87,7 +87,8 @@ LSTATUS WINAPI RegSetValueExA(HKEY handle, LPCSTR name, DWORD, DWORD type, const
   if (LSTATUS status = Resolve(handle, KEY_SET_VALUE, &key)) return status;
   if (!data && size) return ERROR_NOACCESS;
   std::string bytes = data ? std::string(reinterpret_cast<const char*>(data), size) : "";
-  Current().registry->SetValue(*key, name ? name : "", type, std::move(bytes));
+  Current().registry->SetValue(*key, name ? name : "", type, bytes);
+  desktop::Observer().RegistryValueSet(key->path, name ? name : "", type, bytes);
   return ERROR_SUCCESS;
 }
 
@@ -113,8 +114,9 @@ LSTATUS WINAPI RegQueryValueExA(HKEY handle, LPCSTR name, LPDWORD reserved, LPDW
 LSTATUS WINAPI RegDeleteValueA(HKEY handle, LPCSTR name) {
   desktop::RegistryStore::Key* key = nullptr;
   if (LSTATUS status = Resolve(handle, KEY_SET_VALUE, &key)) return status;
-  return Current().registry->DeleteValue(*key, name ? name : "") ? ERROR_SUCCESS
-                                                                 : ERROR_FILE_NOT_FOUND;
+  if (!Current().registry->DeleteValue(*key, name ? name : "")) return ERROR_FILE_NOT_FOUND;
+  desktop::Observer().RegistryValueDeleted(key->path, name ? name : "");
+  return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegCloseKey(HKEY key) {

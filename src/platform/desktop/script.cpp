@@ -103,6 +103,11 @@ int VirtualKeyForName(const std::string& name) {
   if (n == "esc" || n == "escape") return VK_ESCAPE;
   if (n == "tab") return VK_TAB;
   if (n == "space") return VK_SPACE;
+  if (n == "backspace") return VK_BACK;
+  if (n == "left") return VK_LEFT;
+  if (n == "right") return VK_RIGHT;
+  if (n == "up") return VK_UP;
+  if (n == "down") return VK_DOWN;
   if (n.size() >= 2 && n[0] == 'f' && std::isdigit(static_cast<unsigned char>(n[1]))) {
     int number = std::atoi(n.c_str() + 1);
     if (number >= 1 && number <= 12) return 0x70 + number - 1;

@@ -3,7 +3,8 @@
 //
 //   wait 1500            let 1.5 s of virtual time pass
 //   key enter            press and release a key (enter, esc, tab, space,
-//   key alt+f4           f1-f12, a-z, 0-9; "alt+" holds Alt around it)
+//   key alt+f4           backspace, left, right, up, down, f1-f12, a-z, 0-9;
+//                        "alt+" holds Alt around it)
 //   answer ok            answer the next message box (ok, cancel, yes, no)
 //   answer no after 3000 ... 3 s after it opens
 //   menu 32780           choose the command from the next menu that opens

@@ -121,6 +121,12 @@ State& Current() { return Session::Current().state(); }
 void SetError(DWORD error) { Current().lastError = error; }
 void Log(const std::string& line) { Session::Current().Log(line); }
 
+EventObserver& Observer() {
+  static EventObserver nobody;
+  EventObserver* observer = Session::Exists() ? Session::Current().eventObserver() : nullptr;
+  return observer ? *observer : nobody;
+}
+
 Window* State::Find(HWND hwnd) {
   auto it = windows.find(reinterpret_cast<ULONG_PTR>(hwnd));
   return it == windows.end() ? nullptr : it->second.get();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop/event_observer.h"
 #include "platform/desktop/host.h"
 #include "platform/desktop/resource_model.h"
 #include "platform/desktop/state.h"
@@ -85,6 +86,11 @@ class Session {
     state_.scriptedSite = std::move(site);
   }
 
+  // The watcher of the run's events (not owned; null: none). It must
+  // outlive the session or be unset first.
+  void SetEventObserver(EventObserver* observer) { observer_ = observer; }
+  EventObserver* eventObserver() const { return observer_; }
+
   // Changes the screen as a display change would.
   void SetScreen(int width, int height, RECT workArea);
 
@@ -99,6 +105,7 @@ class Session {
   std::vector<std::string> transcript_;
   std::function<void(const std::string&)> sink_;
   Session* previous_ = nullptr;
+  EventObserver* observer_ = nullptr;
 };
 
 }  // namespace desktop

@@ -19,6 +19,7 @@ HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR para
   desktop::State& state = desktop::Current();
   state.shellExecutes.push_back(desktop::ShellExecuteRecord{
       owner, Text(verb), Text(file), Text(parameters), Text(directory), show});
+  desktop::Observer().ShellExecuted(state.shellExecutes.back());
   std::string target = Text(file);
   if (IsLocalPath(target)) {
     std::string real = state.files->RealPath(target);

@@ -165,6 +165,7 @@ HRESULT ShellLink::Save(LPCOLESTR fileName, BOOL remember) {
   DWORD error = GetLastError();
   CloseHandle(file);
   if (!ok || written != bytes.size()) return HRESULT_FROM_WIN32(error ? error : ERROR_ACCESS_DENIED);
+  Observer().ShortcutSaved(path);
   if (remember) {
     currentFile_ = name;
     dirty_ = false;

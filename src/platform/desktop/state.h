@@ -11,6 +11,7 @@
 
 #include "platform/api/kernel_functions.h"
 #include "platform/api/user_functions.h"
+#include "platform/desktop/event_observer.h"
 #include "platform/desktop/mouse_state.h"
 #include "platform/desktop/menu_state.h"
 #include "platform/desktop/notify_icons.h"
@@ -39,6 +40,7 @@ struct WindowClass {
 };
 
 struct DialogState {
+  WORD templateId = 0;  // the resource it was made from; 0 for message boxes
   bool ended = false;
   INT_PTR result = 0;
   HFONT font = nullptr;
@@ -101,6 +103,7 @@ struct MessageBoxRecord {
   DWORD openedAt = 0;
   DWORD closedAt = 0;
   bool open = true;
+  bool defaultAnswer = false;  // the user had no answer ready and took the default button
 };
 
 // One ShellExecuteA call as the program made it; the headless desktop

@@ -192,6 +192,7 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
   }
   desktop::Send(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   if (!(w = s.Find(hwnd))) return TRUE;
+  desktop::Observer().WindowPositionChanged(hwnd);
 
   if (hidden && s.active == hwnd) {
     s.active = nullptr;

@@ -265,6 +265,8 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   if (w->destroying) return TRUE;
   desktop::CallHooks(WH_CBT, HCBT_DESTROYWND, reinterpret_cast<WPARAM>(hwnd), 0);
   if (!(w = s.Find(hwnd))) return TRUE;
+  desktop::Observer().WindowDestroying(hwnd);
+  if (!(w = s.Find(hwnd))) return TRUE;
   if (w->style & WS_VISIBLE) {
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -46,6 +46,12 @@ std::vector<std::shared_ptr<WebDocument>> ScriptedDocument::Frames() const {
   return {frames_.begin(), frames_.end()};
 }
 
+std::vector<std::string> ScriptedDocument::LinkNames() const {
+  std::vector<std::string> names;
+  for (const auto& link : page_.links) names.push_back(link.first);
+  return names;
+}
+
 ScriptedEngine::ScriptedEngine(EngineClient& client, std::shared_ptr<const ScriptedSite> site)
     : WebEngine(client), site_(std::move(site)) {}
 

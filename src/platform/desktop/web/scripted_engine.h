@@ -27,6 +27,8 @@ class ScriptedDocument final : public WebDocument {
                            const std::vector<std::string>& arguments) override;
   const std::vector<ScriptCall>& ScriptCalls() const override { return calls_; }
   std::vector<std::shared_ptr<WebDocument>> Frames() const override;
+  std::string Title() const override { return page_.title; }
+  std::vector<std::string> LinkNames() const override;
 
   const ScriptedPage& page() const { return page_; }
   std::vector<std::shared_ptr<ScriptedDocument>>& frames() { return frames_; }

@@ -58,6 +58,8 @@ ScriptedPage ReadPage(const Json& value, const std::string& where) {
       for (const auto& [name, address] : item.items()) {
         page.links[name] = RequireString(address, at + "." + name);
       }
+    } else if (key == "title") {
+      page.title = RequireString(item, at);
     } else if (key == "on_load") {
       page.onLoad = RequireString(item, at);
     } else if (key == "on_enter") {
@@ -79,7 +81,7 @@ ScriptedPage ReadPage(const Json& value, const std::string& where) {
       if (item.contains("border"))
         page.bodyStyle.border = RequireString(item["border"], at + ".border");
     }
-    // Other keys describe the page for people (a title, notes) and are kept out.
+    // Other keys describe the page for people (notes) and are kept out.
   }
   return page;
 }

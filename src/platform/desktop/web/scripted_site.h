@@ -20,6 +20,7 @@ struct ScriptedFunction {
 };
 
 struct ScriptedPage {
+  std::string title;  // shown as the page's heading (UTF-8)
   std::map<std::string, ScriptedFunction> functions;
   std::vector<std::string> frames;           // addresses of nested pages
   std::map<std::string, std::string> links;  // name to address

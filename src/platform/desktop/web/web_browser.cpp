@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/api/gdi_functions.h"
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/state.h"
 #include "platform/desktop/web/html_document.h"
+#include "platform/desktop/web/page_picture.h"
 
 namespace desktop::web {
 namespace {
@@ -142,6 +144,7 @@ bool WebBrowser::BeforeNavigate(const std::string& address, bool topLevel) {
     Log("browser: " + std::string(cancel ? "navigation cancelled: " : "opens ") +
         ForTranscript(address));
   }
+  Observer().BeforeNavigate(window_, address, topLevel, cancel);
   return cancel;
 }
 
@@ -165,7 +168,11 @@ void WebBrowser::DocumentSetUp(WebDocument&) {
 }
 
 void WebBrowser::DocumentComplete(const std::string& address, bool topLevel) {
-  if (topLevel) Log("browser: document complete: " + ForTranscript(address));
+  if (topLevel) {
+    Log("browser: document complete: " + ForTranscript(address));
+    InvalidateRect(window_, nullptr, TRUE);
+  }
+  Observer().DocumentComplete(window_, address, topLevel);
   if (events_) events_->DocumentComplete(Utf8ToUtf16(address), topLevel);
 }
 
@@ -199,6 +206,15 @@ LRESULT WebBrowser::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCHAR:
       KeyReachedPage(MSG{window_, message, wParam, lParam, 0, {0, 0}});
       break;  // the system's keys go on to the default processing
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      RECT client;
+      GetClientRect(window_, &client);
+      PaintPagePicture(dc, client, engine_->Document().get(), Background());
+      EndPaint(window_, &paint);
+      return 0;
+    }
     case kRunPostedTask:
       if (!posted_.empty()) {
         std::function<void()> task = std::move(posted_.front());

@@ -57,6 +57,10 @@ class WebDocument {
   virtual const std::vector<ScriptCall>& ScriptCalls() const = 0;
   // The documents of the page's frames, in page order.
   virtual std::vector<std::shared_ptr<WebDocument>> Frames() const = 0;
+  // What a plain picture of the page shows (UTF-8): its heading and the
+  // names of its links. Engines that draw pages themselves leave them empty.
+  virtual std::string Title() const { return {}; }
+  virtual std::vector<std::string> LinkNames() const { return {}; }
 };
 
 // What an engine asks of the browser that hosts it.
