@@ -3,8 +3,10 @@
 #include "app/process_state.h"
 #include "app/start_page_format.h"
 #include "app/tessal_app.h"
+#include "launcher/tessal_dlg.h"
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/session.h"
+#include "platform/desktop/web/web_browser.h"
 #include "tests/support/platform_test.h"
 
 const desktop::ResourceSet& AfxProgramResources();
@@ -64,9 +66,9 @@ TEST_F(StartupTest, TheFirstTickReadsTheRecordOnceAndNeverAgain) {
       .Do("repack", [&] { PutFile(kProgram, Packed("http://b.example/")); })
       .Wait(5000)
       .Do("look", [&] {
-        char text[64];
-        GetWindowTextA(Launcher(), text, sizeof text);
-        seen = text;
+        auto* launcher = static_cast<CTessalDlg*>(theApp.m_pMainWnd);
+        desktop::web::WebBrowser* browser = desktop::web::BrowserOf(launcher->Browser.m_hWnd);
+        if (browser && browser->document()) seen = browser->document()->Address().c_str();
       })
       .PressWithAlt(VK_F4);
   RunProgram();

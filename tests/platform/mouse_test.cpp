@@ -70,6 +70,44 @@ TEST_F(MouseTest, WindowFromPointFindsTheTopmostWindowAndItsDeepestVisibleChild)
   EXPECT_EQ(ChildWindowFromPoint(back, At(-5, 5)), nullptr);
 }
 
+// A layered window that paints its left half in its colour key.
+LRESULT CALLBACK HalfKeyedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(hwnd, message, wParam, lParam);
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  RECT left = client, right = client;
+  left.right = right.left = client.right / 2;
+  HBRUSH key = CreateSolidBrush(RGB(0x5C, 0x5C, 0x5C));
+  HBRUSH solid = CreateSolidBrush(RGB(0x20, 0x40, 0x80));
+  FillRect(dc, &left, key);
+  FillRect(dc, &right, solid);
+  DeleteObject(key);
+  DeleteObject(solid);
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+
+TEST_F(MouseTest, KeyColouredPixelsOfALayeredWindowLetTheMouseThroughToTheWindowBelow) {
+  HWND below = Popup(100, 100, 200, 100);
+  RegisterTestClass("HalfKeyed", HalfKeyedProc);
+  HWND layered = CreateWindowExA(WS_EX_LAYERED, "HalfKeyed", "", WS_POPUP, 100, 100, 200, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+  windows_.push_back(layered);
+  ASSERT_TRUE(SetLayeredWindowAttributes(layered, RGB(0x5C, 0x5C, 0x5C), 0, LWA_COLORKEY));
+  ShowWindow(layered, SW_SHOW);
+  UpdateWindow(layered);
+  Settle();
+  EXPECT_EQ(WindowFromPoint(At(150, 150)), below);    // a key pixel
+  EXPECT_EQ(WindowFromPoint(At(250, 150)), layered);  // a painted pixel
+
+  // The painted half first: a click on the window below would raise it.
+  user().Click(At(250, 150)).Click(At(150, 150));
+  RunUntilUserIsDone();
+  EXPECT_EQ(LoggedOf(below, WM_LBUTTONDOWN).size(), 1u);
+}
+
 TEST_F(MouseTest, DefWindowProcHitTestsClientCaptionAndOutside) {
   HWND hwnd = Popup(300, 300, 300, 200, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
   Settle();

@@ -166,6 +166,35 @@ TEST_F(NonClientTest, APressOnTheCaptionMovesTheWindowWithTheMouseUntilRelease) 
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// A window that starts a drag from its client area itself, posting the
+// caption press with the point in client coordinates, as shaped windows do.
+LRESULT CALLBACK DragByClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN) {
+    PostMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(NonClientTest, AMoveStartedFromTheClientAreaFollowsTheMouseFromTheCursor) {
+  RegisterTestClass("DragByClient", DragByClientProc);
+  Framed("DragByClient", 300, 300, 400, 300, WS_POPUP | WS_VISIBLE);
+  RECT before = WindowRect();
+  POINT grip{before.left + 200, before.top + 150};
+  user()
+      .MoveMouse(grip)
+      .MouseDown()
+      .MoveMouse(POINT{grip.x + 10, grip.y + 5})
+      .MoveMouse(POINT{grip.x + 30, grip.y + 20})
+      .MouseUp()
+      .Wait(100);
+  RunUntilUserIsDone();
+  RECT after = WindowRect();
+  EXPECT_EQ(after.left, before.left + 30);
+  EXPECT_EQ(after.top, before.top + 20);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(NonClientTest, APressOnAnEdgeSizesTheWindowFromThatEdge) {
   HWND hwnd = Framed("NonClientRecorder", 300, 300, 400, 300);
   RECT before = WindowRect();

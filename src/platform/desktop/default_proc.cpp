@@ -51,9 +51,15 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
       if (lParam == VK_SPACE) desktop::OpenWindowMenuFromKeyboard(hwnd);
       break;
     case SC_MOVE:
-    case SC_SIZE:
-      desktop::RunSizeMoveLoop(hwnd, command, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case SC_SIZE: {
+      // The loop follows the mouse from where the cursor is, whatever point
+      // the command carries: windows that start a drag themselves pass
+      // client coordinates, or nothing.
+      POINT start{};
+      GetCursorPos(&start);
+      desktop::RunSizeMoveLoop(hwnd, command, start);
       break;
+    }
     default: break;
   }
   return 0;

@@ -28,7 +28,8 @@ RECT ScreenClientRect(HWND hwnd) {
   return RECT{r.left + origin.x, r.top + origin.y, r.right + origin.x, r.bottom + origin.y};
 }
 
-// The topmost visible top-level window whose shape holds the point.
+// The topmost visible top-level window whose shape holds the point; a
+// layered window's key-coloured pixels are holes in its shape.
 HWND TopLevelAt(POINT p) {
   desktop::State& s = Current();
   for (HWND hwnd : s.topLevels) {
@@ -36,6 +37,7 @@ HWND TopLevelAt(POINT p) {
     if (!w || !(w->style & WS_VISIBLE)) continue;
     if (!Contains(ScreenRect(hwnd), p)) continue;
     if (!desktop::WindowShapeContains(hwnd, p)) continue;
+    if (desktop::LayeredKeyShowsThrough(hwnd, p)) continue;
     return hwnd;
   }
   return nullptr;

@@ -93,6 +93,15 @@ bool WindowRegionContains(HWND hwnd, POINT screenPoint) {
                           screenPoint.y - top->rect.top - origin.y);
 }
 
+bool LayeredKeyShowsThrough(HWND topLevel, POINT screenPoint) {
+  Window* w = Current().Find(topLevel);
+  if (!w || !w->gfx.layered || !(w->gfx.layeredFlags & LWA_COLORKEY)) return false;
+  LONG wx = screenPoint.x - w->rect.left, wy = screenPoint.y - w->rect.top;
+  Bitmap& pixels = SurfaceOf(*w);
+  if (wx < 0 || wy < 0 || wx >= pixels.width || wy >= pixels.height) return false;
+  return (pixels.At(wx, wy) & 0x00FFFFFF) == WordOf(w->gfx.colorKey);
+}
+
 int BlitsOntoWindow(HWND hwnd) {
   auto it = Gdi().blitsOntoWindow.find(hwnd);
   return it == Gdi().blitsOntoWindow.end() ? 0 : it->second;

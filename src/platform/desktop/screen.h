@@ -24,6 +24,11 @@ bool WriteWindowPng(HWND hwnd, const std::string& path);
 // child.
 bool WindowRegionContains(HWND hwnd, POINT screenPoint);
 
+// True when a top-level window is layered with a colour key and its own
+// pixel at the screen point (children's drawing included) is that key: the
+// screen shows the window below there, and the mouse reaches it too.
+bool LayeredKeyShowsThrough(HWND topLevel, POINT screenPoint);
+
 // Blits (BitBlt, StretchBlt, TransparentBlt) made onto a window's own DCs
 // since the window was made.
 int BlitsOntoWindow(HWND hwnd);
