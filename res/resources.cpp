@@ -117,6 +117,20 @@ desktop::ResourceSet MakeResources() {
       Picture(IDB_CAPTION_PAY, "bitmaps/caption_pay.bmp"),
       Picture(IDB_CAPTION_PAY_HOVER, "bitmaps/caption_pay_hover.bmp"),
   };
+  r.version.fileVersion[0] = r.version.productVersion[0] = 1;
+  r.version.language = 0x0804;
+  r.version.strings = {
+      {"CompanyName", "Tessal 开发组"},
+      {"FileDescription", "Tessal"},
+      {"FileVersion", "1.0.0.0"},
+      {"InternalName", "Tessal"},
+      {"LegalCopyright", "版权所有 (C) 2026 Tessal 开发组"},
+      {"OriginalFilename", "Tessal.exe"},
+      {"ProductName", "Tessal"},
+      {"ProductVersion", "1.0.0.0"},
+  };
+  // No elevation, DPI awareness, the version 6 common controls.
+  r.manifestPath = "tessal.manifest";
   return r;
 }
 

@@ -17,7 +17,9 @@ class CHtmlView : public CWnd {
   CHtmlView();
   ~CHtmlView() override;
 
-  // The class name is the browser's own; the window name is not shown.
+  // The class name is the view's own; the window name is not shown. FALSE
+  // when the window or the browser in it could not be made (a window
+  // without a browser stays, empty).
   virtual BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
                       CWnd* parent, UINT id, CCreateContext* context = nullptr);
   // Starts a navigation; the before-navigate event may be raised before
@@ -44,6 +46,8 @@ class CHtmlView : public CWnd {
 
  protected:
   void PostNcDestroy() override;
+  // Where the browser follows the view's size and goes with its window.
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   class BrowserSite;  // the binding to the platform's browser

@@ -101,3 +101,8 @@ void CHtmlView::OnDocumentComplete(LPCSTR) {}
 HRESULT CHtmlView::OnGetHostInfo(DOCHOSTUIINFO*) { return E_NOTIMPL; }
 
 void CHtmlView::PostNcDestroy() { delete this; }
+
+// The view's window is the desktop's browser itself, which sizes its page.
+LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CWnd::WindowProc(message, wParam, lParam);
+}

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/api/win_types.h"
@@ -61,12 +62,23 @@ struct FileResource {
   std::string_view bytes;  // the file's contents (a .bmp or .ico file)
 };
 
+// The version information shown in the program file's properties: the
+// numbers and the string table (texts in code page 936), in one language.
+struct VersionResource {
+  WORD fileVersion[4] = {0, 0, 0, 0};
+  WORD productVersion[4] = {0, 0, 0, 0};
+  WORD language = 0;  // a LANGID, 0x0804 for Chinese (PRC)
+  std::vector<std::pair<std::string, std::string>> strings;  // name, value
+};
+
 struct ResourceSet {
   std::vector<DialogResource> dialogs;
   std::vector<MenuResource> menus;
   std::vector<StringResource> strings;
   std::vector<FileResource> icons;
   std::vector<FileResource> bitmaps;
+  VersionResource version;    // no version resource while its numbers are all 0
+  std::string manifestPath;   // the application manifest under res/, for Windows builds
 
   const DialogResource* FindDialog(WORD id) const;
   const MenuResource* FindMenu(WORD id) const;
