@@ -72,9 +72,9 @@ void Transcript::ScreenshotWritten(const std::string& file) {
   Write(Line{{"event", "screenshot"}, {"file", file}});
 }
 
-void Transcript::Exit() {
+void Transcript::Exit(const LeftOver& left) {
   Freeze();
-  Write(Line{{"event", "exit"}});
+  Write(Line{{"event", "exit"}, {"gdi_objects_left", left.gdiObjects}, {"windows_left", left.windows}});
 }
 
 void Transcript::BeforeNavigate(HWND browser, const std::string& address, bool topLevel,
