@@ -47,6 +47,7 @@ class Transcript : public desktop::EventObserver {
   void DocumentComplete(HWND browser, const std::string& address, bool topLevel) override;
   void MessageBoxClosed(const desktop::MessageBoxRecord& box) override;
   void ShellExecuted(const desktop::ShellExecuteRecord& call) override;
+  void MenuClosed(const desktop::MenuRecord& menu) override;
   void WindowPositionChanged(HWND window) override;
   void DialogEnded(HWND dialog) override;
   void WindowDestroying(HWND window) override;
