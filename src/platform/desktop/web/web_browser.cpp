@@ -196,6 +196,11 @@ LRESULT WebBrowser::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
       return kWantsEveryKey;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      // A click into the page gives it the keyboard, as in a browser.
+      if (GetFocus() != window_) SetFocus(window_);
+      break;
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
