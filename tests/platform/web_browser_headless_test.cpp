@@ -74,6 +74,11 @@ ScriptedSite TestSite() {
   site.pages["http://game.test/slow.html"].after =
       ScriptedPage::Delayed{1500, "http://game.test/target.html"};
   site.pages["http://game.test/links.html"].links["next"] = "http://game.test/target.html";
+  ScriptedPage welcomeBack;
+  welcomeBack.links["again"] = "http://game.test/target.html";
+  site.pages["http://game.test/login.html"].links["first"] = "http://game.test/target.html";
+  site.pages["http://game.test/login.html"].revisit =
+      std::make_shared<const ScriptedPage>(welcomeBack);
   return site;
 }
 
@@ -171,6 +176,27 @@ TEST_F(WebBrowserTest, APageNavigatesOnLoadOnEnterAndOnItsLinks) {
   EXPECT_TRUE(browser().engine().ClickLink("next"));
   Pump();
   EXPECT_EQ(Shown(), "http://game.test/target.html");
+}
+
+// A page with a revisit is itself on the first load only; another browser
+// starts afresh.
+TEST_F(WebBrowserTest, APageThatChangesBetweenVisitsServesItsRevisitFromTheSecondLoad) {
+  const char* kLogin = "http://game.test/login.html";
+  auto links = [](WebBrowser& shown) { return shown.document()->LinkNames(); };
+  Open(kLogin);
+  EXPECT_EQ(links(browser()), std::vector<std::string>{"first"});
+  Open("http://game.test/target.html");
+  for (int visit = 2; visit <= 3; ++visit) {
+    Open(kLogin);
+    EXPECT_EQ(links(browser()), std::vector<std::string>{"again"}) << visit;
+  }
+  HWND other = CreateWindowExA(0, desktop::web::kBrowserClassName, "", WS_POPUP, 0, 0, 10, 10,
+                               nullptr, nullptr, nullptr, nullptr);
+  WebBrowser& fresh = *desktop::web::BrowserOf(other);
+  fresh.Navigate(desktop::Utf8ToUtf16(kLogin));
+  Pump();
+  EXPECT_EQ(links(fresh), std::vector<std::string>{"first"});
+  DestroyWindow(other);
 }
 
 TEST_F(WebBrowserTest, ADelayedNavigationFollowsTheHostsClockAndWakesAWaitingLoop) {
@@ -302,7 +328,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadSite{R"({"pages": {"a": {"functions": {"f": [1]}}}})", ".functions.f"},
                       BadSite{R"({"pages": {"a": {"after": {"ms": -1, "url": "b"}}}})", ".after"},
                       BadSite{R"({"pages": {"a": {"frames": "b"}}})", ".frames"},
-                      BadSite{R"({"pages": {"a": {"on_enter": 3}}})", ".on_enter"}));
+                      BadSite{R"({"pages": {"a": {"on_enter": 3}}})", ".on_enter"},
+                      BadSite{R"({"pages": {"a": {"revisit": {"links": 1}}}})", ".revisit.links"}));
 
 TEST(SiteFile, EveryKindOfPageEntryIsRead) {
   ScriptedSite site = ScriptedSite::FromJson(R"({"pages": {"http://a/": {
@@ -310,6 +337,7 @@ TEST(SiteFile, EveryKindOfPageEntryIsRead) {
       "frames": ["http://a/f"], "links": {"go": "http://a/g"},
       "on_load": "http://a/l", "on_enter": "http://a/e", "after": {"ms": 20, "url": "http://a/t"},
       "body_style": {"scroll": "yes", "overflow": "auto", "border": "1px solid"},
+      "revisit": {"functions": {"s": "y"}},
       "title": "kept out"}}})");
   const ScriptedPage* page = site.Find("http://a/#anchor");
   ASSERT_NE(page, nullptr);
@@ -324,6 +352,8 @@ TEST(SiteFile, EveryKindOfPageEntryIsRead) {
   EXPECT_EQ(page->onEnter, "http://a/e");
   EXPECT_EQ(page->after->ms, 20u);
   EXPECT_EQ(page->bodyStyle.border, "1px solid");
+  ASSERT_NE(page->revisit, nullptr);
+  EXPECT_EQ(page->revisit->functions.at("s").result.text, "y");
   EXPECT_EQ(site.Find("http://a/other"), nullptr);
   EXPECT_THROW(ScriptedSite::Load("/nonexistent/site.json"), SiteError);
 }

@@ -77,7 +77,7 @@ TEST_F(RunTest, TheProgramsRoadFromStartToAltF4) {
       R"({"event":"navigate","t":1000,"window":"launcher","url":"http://login.test/登录.html","cancelled":false})",
       R"({"event":"document_complete","t":1000,"window":"launcher","url":"http://login.test/登录.html"})",
       R"({"event":"screenshot","t":1500,"file":")" + shot + R"("})",
-      R"({"event":"exit","t":3000})",
+      R"({"event":"exit","t":3000,"gdi_objects_left":0,"windows_left":0})",
       R"({"event":"state","t":3000,"server_name":"","pay_url":"","forum_url":"","service_url":"",)"
       R"("official_url":"","auto_start":1,"full_screen":false,"game_title":null,"launcher":"normal","game":null})",
   }));
@@ -117,7 +117,7 @@ TEST_F(RunTest, ActionsThatCannotBeDoneAreReportedAndTheRunGoesOn) {
       R"({"event":"error","action":7,"message":"no window \"about\""})",
       R"({"event":"navigate","window":"launcher","url":"http://login.test/","cancelled":false})",
       R"({"event":"document_complete","window":"launcher","url":"http://login.test/"})",
-      R"({"event":"exit"})",
+      R"({"event":"exit","gdi_objects_left":0,"windows_left":0})",
       R"({"event":"state","server_name":"","pay_url":"","forum_url":"","service_url":"",)"
       R"("official_url":"","auto_start":0,"full_screen":false,"game_title":null,"launcher":"normal","game":null})",
   }));
@@ -130,7 +130,7 @@ TEST_F(RunTest, WhenTheActionsRunOutTheRunEndsAndSaysSo) {
   EXPECT_EQ(run.lines.front(),
             R"({"event":"start","program":"C:\\Games\\Tessal\\Tessal.exe","start_page":null})");
   EXPECT_EQ(run.lines[run.lines.size() - 3], R"({"event":"actions_done"})");
-  EXPECT_EQ(run.lines[run.lines.size() - 2], R"({"event":"exit"})");
+  EXPECT_EQ(run.lines[run.lines.size() - 2], R"({"event":"exit","gdi_objects_left":0,"windows_left":0})");
   EXPECT_EQ(run.lines.back().rfind(R"({"event":"state",)", 0), 0u);
 }
 
@@ -153,7 +153,7 @@ TEST_F(RunTest, BoxesTakeTheQueuedAnswerOrTheirDefaultAndPostedMessagesArrive) {
     EXPECT_EQ(run.status, 0);
     ASSERT_GE(run.lines.size(), 3u);
     EXPECT_EQ(std::count(run.lines.begin(), run.lines.end(), c.line), 1);
-    EXPECT_EQ(run.lines[run.lines.size() - 2], R"({"event":"exit","t":2600})");
+    EXPECT_EQ(run.lines[run.lines.size() - 2], R"({"event":"exit","t":2600,"gdi_objects_left":0,"windows_left":0})");
   }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/session.h"
+#include "platform/desktop/state.h"
 #include "tools/sim/actions.h"
 #include "tools/sim/setup.h"
 #include "tools/sim/transcript.h"
@@ -45,6 +46,13 @@ desktop::SessionOptions OptionsFor(const Scenario& scenario, const RunOptions& o
   return session;
 }
 
+// What the run holds alive: the drawing objects made (stock ones not
+// counted) and the windows.
+LeftOver LiveNow(desktop::Session& session) {
+  return LeftOver{static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)),
+                  static_cast<int>(session.state().windows.size())};
+}
+
 }  // namespace
 
 int RunScenario(const Scenario& scenario, const RunOptions& options, std::ostream& out) {
@@ -60,8 +68,10 @@ int RunScenario(const Scenario& scenario, const RunOptions& options, std::ostrea
   session.SetEventObserver(&transcript);
   transcript.Start(scenario.program, scenario.startPage);
   QueueActions(scenario.actions, host, transcript);
+  LeftOver before = LiveNow(session);
   AfxWinMain(::GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT);
-  transcript.Exit();
+  LeftOver after = LiveNow(session);
+  transcript.Exit(LeftOver{after.gdiObjects - before.gdiObjects, after.windows - before.windows});
   transcript.FinalState();
   session.SetEventObserver(nullptr);
   return transcript.anyActionFailed() ? kSomeActionFailed : kRunOk;

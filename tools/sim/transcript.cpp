@@ -5,6 +5,7 @@
 #include "app/process_state.h"
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/input.h"
+#include "platform/desktop/menu_state.h"
 #include "platform/desktop/notify_icons.h"
 #include "platform/desktop/session.h"
 #include "platform/desktop/state.h"
@@ -72,9 +73,9 @@ void Transcript::ScreenshotWritten(const std::string& file) {
   Write(Line{{"event", "screenshot"}, {"file", file}});
 }
 
-void Transcript::Exit() {
+void Transcript::Exit(const LeftOver& left) {
   Freeze();
-  Write(Line{{"event", "exit"}});
+  Write(Line{{"event", "exit"}, {"gdi_objects_left", left.gdiObjects}, {"windows_left", left.windows}});
 }
 
 void Transcript::BeforeNavigate(HWND browser, const std::string& address, bool topLevel,
@@ -104,6 +105,21 @@ void Transcript::ShellExecuted(const desktop::ShellExecuteRecord& call) {
   Write(Line{{"event", "shell_execute"},
              {"verb", call.verb.empty() ? Line(nullptr) : Line(Utf8(call.verb))},
              {"file", Utf8(call.file)}});
+}
+
+void Transcript::MenuClosed(const desktop::MenuRecord& menu) {
+  Line items = Line::array();
+  Line checked = Line::array();
+  for (const desktop::SeenMenuItem& item : menu.items) {
+    if (item.separator) continue;
+    items.push_back(Utf8(item.text));
+    if (item.checked) checked.push_back(Utf8(item.text));
+  }
+  Write(Line{{"event", "menu"},
+             {"window", WindowName(menu.owner)},
+             {"items", std::move(items)},
+             {"checked", std::move(checked)},
+             {"chosen", menu.chosen ? Line(menu.chosen) : Line(nullptr)}});
 }
 
 void Transcript::See(const std::string& name, HWND hwnd) {

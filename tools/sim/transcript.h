@@ -17,6 +17,13 @@
 
 namespace sim {
 
+// What the program left alive when it ended, beyond what there was before
+// it started: drawing objects and windows. Zero when it cleaned up.
+struct LeftOver {
+  int gdiObjects = 0;
+  int windows = 0;
+};
+
 class Transcript : public desktop::EventObserver {
  public:
   using Line = nlohmann::ordered_json;
@@ -27,7 +34,7 @@ class Transcript : public desktop::EventObserver {
   void Start(const std::string& program, const std::optional<std::string>& startPage);
   void ActionFailed(std::size_t action, const std::string& message);
   void ScreenshotWritten(const std::string& file);
-  void Exit();
+  void Exit(const LeftOver& left);
   // The last line: the process-wide state and the windows as they were when
   // the run began to end.
   void FinalState();
@@ -40,6 +47,7 @@ class Transcript : public desktop::EventObserver {
   void DocumentComplete(HWND browser, const std::string& address, bool topLevel) override;
   void MessageBoxClosed(const desktop::MessageBoxRecord& box) override;
   void ShellExecuted(const desktop::ShellExecuteRecord& call) override;
+  void MenuClosed(const desktop::MenuRecord& menu) override;
   void WindowPositionChanged(HWND window) override;
   void DialogEnded(HWND dialog) override;
   void WindowDestroying(HWND window) override;

@@ -10,6 +10,7 @@
 
 namespace desktop {
 
+struct MenuRecord;
 struct MessageBoxRecord;
 struct NotifyIcon;
 struct ShellExecuteRecord;
@@ -28,6 +29,9 @@ class EventObserver {
   // A message box was closed, with the record's result filled in.
   virtual void MessageBoxClosed(const MessageBoxRecord& /*box*/) {}
   virtual void ShellExecuted(const ShellExecuteRecord& /*call*/) {}
+  // A pop-up menu closed, chosen from or dismissed, with the items as the
+  // user saw them when it opened.
+  virtual void MenuClosed(const MenuRecord& /*menu*/) {}
   // A window's position, size, visibility or show state may have changed
   // (after WM_WINDOWPOSCHANGED).
   virtual void WindowPositionChanged(HWND /*window*/) {}

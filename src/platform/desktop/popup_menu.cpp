@@ -87,6 +87,7 @@ void CloseRecord(std::size_t index, UINT chosen) {
   record.closedAt = s.host->Now();
   record.open = false;
   desktop::Log(chosen ? "menu closed with command " + std::to_string(chosen) : "menu dismissed");
+  desktop::Observer().MenuClosed(record);
 }
 
 // The menu's modal loop: every message but the keyboard's is dispatched as

@@ -65,11 +65,16 @@ void ScriptedEngine::NavigateImpl(const std::string& requested) {
   client().Schedule(0, [this, address, navigation] { Load(address, navigation); });
 }
 
+const ScriptedPage* ScriptedEngine::Serve(const std::string& address) {
+  if (address == kBlankPage) return &BlankPage();
+  const ScriptedPage* page = site_ ? site_->Find(address) : nullptr;
+  if (page && page->revisit && loads_[address]++ > 0) return page->revisit.get();
+  return page;
+}
+
 void ScriptedEngine::Load(const std::string& address, unsigned navigation) {
   if (navigation != navigations_) return;
-  const ScriptedPage* page = address == kBlankPage ? &BlankPage()
-                             : site_               ? site_->Find(address)
-                                                   : nullptr;
+  const ScriptedPage* page = Serve(address);
   document_ = std::make_shared<ScriptedDocument>(address, page);
   unsigned pageNumber = ++pages_;
   std::shared_ptr<ScriptedDocument> document = document_;

@@ -6,6 +6,7 @@
 // address opens it, as browsers do.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,7 +61,12 @@ class ScriptedEngine final : public WebEngine {
   // A navigation the page starts by itself, if the page is still current.
   void PageNavigates(unsigned page, const std::string& address);
 
+  // The page served for a top-level load of the address: its revisit
+  // after the first load, when it has one.
+  const ScriptedPage* Serve(const std::string& address);
+
   std::shared_ptr<const ScriptedSite> site_;
+  std::map<std::string, unsigned> loads_;  // top-level loads by address
   std::shared_ptr<ScriptedDocument> document_;
   unsigned navigations_ = 0;  // navigations that went ahead; a newer one stops an older one
   unsigned pages_ = 0;        // top-level documents set up

@@ -71,6 +71,8 @@ ScriptedPage ReadPage(const Json& value, const std::string& where) {
       }
       page.after =
           ScriptedPage::Delayed{item["ms"].get<DWORD>(), RequireString(item["url"], at + ".url")};
+    } else if (key == "revisit") {
+      page.revisit = std::make_shared<const ScriptedPage>(ReadPage(item, at));
     } else if (key == "body_style") {
       if (!item.is_object()) Fail(at, "expected an object with scroll, overflow, border");
       if (item.contains("scroll"))

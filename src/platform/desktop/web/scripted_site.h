@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,6 +33,9 @@ struct ScriptedPage {
   };
   std::optional<Delayed> after;  // a navigation after ms on the host's clock
   BodyStyle bodyStyle;           // the page's own body attributes
+  // What the server sends instead when the same browser loads this address
+  // again (a page that changes between visits); null: the same page.
+  std::shared_ptr<const ScriptedPage> revisit;
 };
 
 // A site file that cannot be read or does not describe a site.

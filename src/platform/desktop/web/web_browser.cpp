@@ -203,7 +203,9 @@ LRESULT WebBrowser::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
       return kWantsEveryKey;
     case WM_LBUTTONDOWN:
-      SetFocus(window_);  // a click on the page gives it the keyboard
+    case WM_RBUTTONDOWN:
+      // A click into the page gives it the keyboard, as in a browser.
+      if (GetFocus() != window_) SetFocus(window_);
       break;
     case WM_KEYDOWN:
     case WM_KEYUP:
