@@ -134,6 +134,12 @@ COLORREF DisplayTest::ScreenPixel(int x, int y) {
   return colour;
 }
 
+void DisplayTest::MovePointer(int x, int y) {
+  Display* display = gdk_x11_display_get_xdisplay(gdk_display_get_default());
+  XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+  XFlush(display);
+}
+
 void DisplayTest::ClickScreen(int x, int y) {
   Display* display = gdk_x11_display_get_xdisplay(gdk_display_get_default());
   XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
@@ -170,7 +176,7 @@ void DisplayTest::SaveScreen(const std::string& name) {
   g_object_unref(screen);
 }
 
-SiteServer::SiteServer() {
+SiteServer::SiteServer(const char* folder) {
   int toServer[2], fromServer[2];
   // Close-on-exec: WebKit's helper processes must not inherit the server's pipes.
   if (pipe2(toServer, O_CLOEXEC) != 0 || pipe2(fromServer, O_CLOEXEC) != 0) return;
@@ -180,7 +186,7 @@ SiteServer::SiteServer() {
     dup2(fromServer[1], 1);
     close(toServer[1]);
     close(fromServer[0]);
-    execlp("python3", "python3", TESSAL_SITE_SERVER, TESSAL_SITE_FOLDER, static_cast<char*>(nullptr));
+    execlp("python3", "python3", TESSAL_SITE_SERVER, folder, static_cast<char*>(nullptr));
     _exit(127);
   }
   close(toServer[0]);
