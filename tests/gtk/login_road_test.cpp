@@ -7,6 +7,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -21,7 +22,9 @@
 #include "gfx/region_from_bitmap.h"
 #include "launcher/launcher_layout.h"
 #include "launcher/tessal_dlg.h"
+#include "platform/desktop/codepage.h"
 #include "platform/desktop/gtk/gtk_host.h"
+#include "platform/desktop/gtk/native_message_box.h"
 #include "platform/desktop/gtk/webkit_engine.h"
 #include "platform/desktop/screen.h"
 #include "platform/desktop/session.h"
@@ -261,7 +264,9 @@ TEST_F(LoginRoadTest, LauncherLoginGameWindowCloseConfirmedAndBackToTheLauncher)
 
   Road road(host());
   road.onMiss = [] { SaveScreen("login-road-missed.png"); };
-  int wrongPixels = -1, gameFrameWrong = -1, boxWrong = -1;
+  int wrongPixels = -1, gameFrameWrong = -1, boxCentreOffset = -1;
+  bool boxMirrored = true;
+  std::string boxText, boxYesLabel;
   std::string loginCompleted, linksAtComplete[4];
   std::string gameTitle, windowTitle, serverName, gameAddress, boxOwnerTitle;
   HWND box = nullptr;
@@ -328,25 +333,38 @@ TEST_F(LoginRoadTest, LauncherLoginGameWindowCloseConfirmedAndBackToTheLauncher)
     ::PostMessageA(game->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
 
-  road.Add("the close confirmation is shown", [&] {
+  road.Add("the close confirmation is shown as a dialog in the middle of the screen", [&] {
     HWND active = ::GetActiveWindow();
-    CGameDlg* game = Launcher()->GameWindow;
-    HWND yes = active ? ::GetDlgItem(active, IDYES) : nullptr;
-    if (!yes || active == game->m_hWnd || !IsWindowVisible(active)) return false;
-    // On the display as the desktop draws it: its text and its buttons.
-    RECT r{};
-    GetWindowRect(active, &r);
-    boxWrong = DiffersFromDesktop(r);
-    return boxWrong == 0;
+    const desktop::gtk::NativeMessageBox* shown = active ? host().NativeBoxOf(active) : nullptr;
+    if (!shown || !gtk_widget_get_mapped(shown->dialog())) return false;
+    GtkWidget* yes = shown->ButtonFor(IDYES);
+    GtkWidget* no = shown->ButtonFor(IDNO);
+    if (!yes || !no || !gtk_widget_get_mapped(yes)) return false;
+    GdkRectangle frame{};
+    gdk_window_get_frame_extents(gtk_widget_get_window(shown->dialog()), &frame);
+    boxCentreOffset = std::abs(2 * frame.x + frame.width - 1280) + std::abs(2 * frame.y + frame.height - 800);
+    // The dialog's own pixels, not the desktop's box window, are on the screen there.
+    boxMirrored = host().GtkWindowOf(active) != nullptr;
+    return true;
   }, [&] {
     box = ::GetActiveWindow();
     boxOwnerTitle = Text(::GetWindow(box, GW_OWNER));
     const auto& open = desktop::Session::Current().boxes();
     boxOpenBeforeClick = open.size() == 1 && open[0].open && open[0].result == 0 && open[0].box == box;
-    RECT yes{};
-    ::GetWindowRect(::GetDlgItem(box, IDYES), &yes);
+    const desktop::gtk::NativeMessageBox* shown = host().NativeBoxOf(box);
+    gchar* text = nullptr;
+    g_object_get(shown->dialog(), "text", &text, nullptr);
+    boxText = text ? text : "";
+    g_free(text);
+    GtkWidget* yes = shown->ButtonFor(IDYES);
+    boxYesLabel = gtk_button_get_label(GTK_BUTTON(yes));
+    GtkAllocation size{};
+    gtk_widget_get_allocation(yes, &size);
+    int x = 0, y = 0, originX = 0, originY = 0;
+    gtk_widget_translate_coordinates(yes, shown->dialog(), size.width / 2, size.height / 2, &x, &y);
+    gdk_window_get_origin(gtk_widget_get_window(shown->dialog()), &originX, &originY);
     SaveScreen("login-road-close-box.png");
-    ClickScreen((yes.left + yes.right) / 2, (yes.top + yes.bottom) / 2);
+    ClickScreen(originX + x, originY + y);
   });
 
   road.Add("back to the launcher with the start page reopened", [&] {
@@ -367,8 +385,7 @@ TEST_F(LoginRoadTest, LauncherLoginGameWindowCloseConfirmedAndBackToTheLauncher)
   int code = AfxWinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT);
 
   ASSERT_EQ(road.Missed(), "") << "after " << road.Done() << " steps; wrong pixels: launcher "
-                               << wrongPixels << ", game caption " << gameFrameWrong << ", box "
-                               << boxWrong;
+                               << wrongPixels << ", game caption " << gameFrameWrong;
   EXPECT_EQ(code, 0);
   EXPECT_EQ(std::string(StartPageUrl.GetString()), StartPage());
   EXPECT_EQ(loginCompleted, StartPage());
@@ -389,6 +406,11 @@ TEST_F(LoginRoadTest, LauncherLoginGameWindowCloseConfirmedAndBackToTheLauncher)
   const auto& boxes = desktop::Session::Current().boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "是否要关闭游戏");
+  // The player saw it as a GTK dialog with the text in UTF-8, centred like a Windows box.
+  EXPECT_EQ(boxText, desktop::Cp936ToUtf8("是否要关闭游戏"));
+  EXPECT_EQ(boxYesLabel, "_Yes");
+  EXPECT_LE(boxCentreOffset, 2);
+  EXPECT_FALSE(boxMirrored) << "the desktop's own box window was shown too";
   EXPECT_EQ(boxes[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
   EXPECT_EQ(boxes[0].result, IDYES) << "the click on the box's Yes button";
   EXPECT_TRUE(boxOpenBeforeClick) << "the box was not waiting for the click";
