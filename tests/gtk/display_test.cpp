@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,14 +31,23 @@ std::string ReadLine(int fd) {
   }
 }
 
+// In a forked child: ends the child when the test program ends, also when
+// it aborts (a failed check, a sanitizer's report), so no server outlives it.
+void EndWithParent(pid_t parent) {
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (getppid() != parent) _exit(1);  // the parent ended before the line above
+}
+
 // The X server of this test program, stopped when the program ends.
 class PrivateXServer {
  public:
   PrivateXServer() {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
+    pid_t parent = getpid();
     pid_ = fork();
     if (pid_ == 0) {
+      EndWithParent(parent);
       close(pipeFds[0]);
       fcntl(pipeFds[1], F_SETFD, 0);  // Xvfb writes to it
       std::string fd = std::to_string(pipeFds[1]);
@@ -134,6 +144,12 @@ COLORREF DisplayTest::ScreenPixel(int x, int y) {
   return colour;
 }
 
+void DisplayTest::MovePointer(int x, int y) {
+  Display* display = gdk_x11_display_get_xdisplay(gdk_display_get_default());
+  XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+  XFlush(display);
+}
+
 void DisplayTest::ClickScreen(int x, int y) {
   Display* display = gdk_x11_display_get_xdisplay(gdk_display_get_default());
   XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
@@ -170,17 +186,19 @@ void DisplayTest::SaveScreen(const std::string& name) {
   g_object_unref(screen);
 }
 
-SiteServer::SiteServer() {
+SiteServer::SiteServer(const char* folder) {
   int toServer[2], fromServer[2];
   // Close-on-exec: WebKit's helper processes must not inherit the server's pipes.
   if (pipe2(toServer, O_CLOEXEC) != 0 || pipe2(fromServer, O_CLOEXEC) != 0) return;
+  pid_t parent = getpid();
   pid_ = fork();
   if (pid_ == 0) {
+    EndWithParent(parent);
     dup2(toServer[0], 0);
     dup2(fromServer[1], 1);
     close(toServer[1]);
     close(fromServer[0]);
-    execlp("python3", "python3", TESSAL_SITE_SERVER, TESSAL_SITE_FOLDER, static_cast<char*>(nullptr));
+    execlp("python3", "python3", TESSAL_SITE_SERVER, folder, static_cast<char*>(nullptr));
     _exit(127);
   }
   close(toServer[0]);

@@ -37,6 +37,8 @@ class DisplayTest : public ::testing::Test {
   bool PumpUntil(const std::function<bool()>& done, DWORD boundMs = 30000);
   // The colour the X server shows at a screen point.
   static COLORREF ScreenPixel(int x, int y);
+  // Moves the real pointer (XTest).
+  static void MovePointer(int x, int y);
   // Moves the real pointer and clicks the left button there (XTest).
   static void ClickScreen(int x, int y);
   // Presses and releases keys on the real keyboard (XTest, X key symbols,
@@ -50,10 +52,11 @@ class DisplayTest : public ::testing::Test {
   desktop::gtk::GtkHost* host_ = nullptr;
 };
 
-// The tests' page server: serves tests/gtk/site on 127.0.0.1 while it lives.
+// The tests' page server: serves a folder (tests/gtk/site unless told) on
+// 127.0.0.1, at a free port, while it lives.
 class SiteServer {
  public:
-  SiteServer();
+  explicit SiteServer(const char* folder = TESSAL_SITE_FOLDER);
   ~SiteServer();
   SiteServer(const SiteServer&) = delete;
   SiteServer& operator=(const SiteServer&) = delete;

@@ -1,5 +1,7 @@
 // Message boxes: what the user sees, the owner disabled meanwhile, and the
 // nested loop that keeps the thread's windows alive.
+#include <cstdlib>
+
 #include "tests/support/message_log.h"
 #include "tests/support/platform_test.h"
 
@@ -51,6 +53,22 @@ TEST_F(MessageBoxTest, ANullCaptionReadsErrorAndTheDefaultAnswerIsTheFirstButton
   ASSERT_EQ(user().Boxes().size(), 1u);
   EXPECT_EQ(user().Boxes()[0].caption, "Error");
   EXPECT_EQ(user().Boxes()[0].owner, nullptr);
+}
+
+TEST_F(MessageBoxTest, TheBoxOpensCentredInTheWorkArea) {
+  RECT box{};
+  user().AnswerBox(IDOK, 200);
+  SetTimer(owner_, 1, 100, nullptr);
+  user().Do("", [&] { GetWindowRect(GetActiveWindow(), &box); });
+  MessageBoxA(owner_, "text", "centred", MB_OK);
+  KillTimer(owner_, 1);
+
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  ASSERT_GT(box.right - box.left, 0);
+  // The box's centre is the work area's, to the pixel that halving rounds.
+  EXPECT_LE(std::abs((box.left + box.right) - (work.left + work.right)), 2);
+  EXPECT_LE(std::abs((box.top + box.bottom) - (work.top + work.bottom)), 2);
 }
 
 TEST_F(MessageBoxTest, PostedMessagesArriveWhileTheBoxIsOpen) {

@@ -45,10 +45,17 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
   return TRUE;
 }
 
+constexpr int kBoxWidth = 360;
+constexpr int kBoxHeight = 140;
+
 HWND CreateBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+  // Like Windows, the box opens in the middle of the work area, wherever its owner is.
+  const RECT& work = Current().workArea;
+  int x = work.left + (work.right - work.left - kBoxWidth) / 2;
+  int y = work.top + (work.bottom - work.top - kBoxHeight) / 2;
   HWND box = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, "#32770", caption.c_str(),
-                             WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 360, 140,
-                             owner, nullptr, nullptr, nullptr);
+                             WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, x, y, kBoxWidth,
+                             kBoxHeight, owner, nullptr, nullptr, nullptr);
   if (!box) return nullptr;
   desktop::Window* w = Current().Find(box);
   w->messageBox = true;
@@ -56,14 +63,14 @@ HWND CreateBox(HWND owner, const std::string& text, const std::string& caption, 
   SetWindowLongPtrA(box, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(MessageBoxProc));
   CreateWindowExA(0, "Static", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 16, 16, 320, 40,
                   box, reinterpret_cast<HMENU>(static_cast<LONG_PTR>(kTextId)), nullptr, nullptr);
-  int x = 16;
+  int buttonX = 16;
   bool first = true;
   for (int id : ButtonsFor(type).ids) {
     if (!id) continue;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (first ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    CreateWindowExA(0, "Button", desktop::MessageBoxButtonName(id).c_str(), style, x, 72, 88, 26,
-                    box, reinterpret_cast<HMENU>(static_cast<LONG_PTR>(id)), nullptr, nullptr);
-    x += 100;
+    CreateWindowExA(0, "Button", desktop::MessageBoxButtonName(id).c_str(), style, buttonX, 72, 88,
+                    26, box, reinterpret_cast<HMENU>(static_cast<LONG_PTR>(id)), nullptr, nullptr);
+    buttonX += 100;
     first = false;
   }
   return box;

@@ -7,6 +7,7 @@
 #include "platform/desktop/display_host.h"
 #include "platform/desktop/gdi_internal.h"
 #include "platform/desktop/gtk/native_menu.h"
+#include "platform/desktop/gtk/native_message_box.h"
 #include "platform/desktop/gtk/virtual_keys.h"
 #include "platform/desktop/gtk/webkit_engine.h"
 #include "platform/desktop/gtk/window_mirror.h"
@@ -40,6 +41,7 @@ GtkHost::~GtkHost() {
     g_object_unref(widget);
   }
   for (auto& [key, event] : keyPresses_) gdk_event_free(event);
+  boxes_.clear();
   mirrors_.clear();
 }
 
@@ -63,14 +65,18 @@ bool GtkHost::WaitForInput(std::optional<DWORD> deadline) {
 
 void GtkHost::ShowDesktop() {
   State& s = Current();
-  // Windows that went away lose their mirrors.
+  // Boxes that ended lose their dialogs; windows that went away, or that a
+  // dialog shows, lose their mirrors.
+  for (auto it = boxes_.begin(); it != boxes_.end();) {
+    it = s.Find(it->first) ? std::next(it) : boxes_.erase(it);
+  }
   for (auto it = mirrors_.begin(); it != mirrors_.end();) {
     Window* w = s.Find(it->first);
-    it = w && !w->parent ? std::next(it) : mirrors_.erase(it);
+    it = w && !w->parent && !boxes_.count(it->first) ? std::next(it) : mirrors_.erase(it);
   }
   for (HWND hwnd : s.topLevels) {
     Window* w = s.Find(hwnd);
-    if (!w) continue;
+    if (!w || boxes_.count(hwnd)) continue;
     auto& mirror = mirrors_[hwnd];
     if (!mirror) mirror = std::make_unique<WindowMirror>(*this, hwnd);
     mirror->Update(*w);
@@ -90,6 +96,20 @@ void GtkHost::Raise(HWND topLevel) {
 GtkWidget* GtkHost::GtkWindowOf(HWND topLevel) const {
   auto it = mirrors_.find(topLevel);
   return it == mirrors_.end() ? nullptr : it->second->window();
+}
+
+const NativeMessageBox* GtkHost::NativeBoxOf(HWND box) const {
+  auto it = boxes_.find(box);
+  return it == boxes_.end() ? nullptr : it->second.get();
+}
+
+void GtkHost::MessageBoxOpened(HWND box) {
+  const State& s = Current();
+  for (const MessageBoxRecord& record : s.boxes) {
+    if (record.box != box || !record.open) continue;
+    boxes_[box] = std::make_unique<NativeMessageBox>(record, GtkWindowOf(record.owner));
+    return;
+  }
 }
 
 void GtkHost::Embed(HWND child, GtkWidget* widget) {

@@ -5,7 +5,8 @@
 // the window's own pixels, shaped by its window region and colour key.
 // Mouse and keyboard events on those windows go into the desktop's input
 // queue. A browser child window is a WebKit view placed over its rectangle;
-// the notification area's icons are status icons, and pop-up menus GTK's.
+// the notification area's icons are status icons, pop-up menus GTK's, and
+// message boxes GTK's message dialogs.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -20,6 +21,7 @@
 
 namespace desktop::gtk {
 
+class NativeMessageBox;
 class WindowMirror;
 
 class GtkHost final : public Host {
@@ -31,8 +33,8 @@ class GtkHost final : public Host {
 
   DWORD Now() const override;
   bool WaitForInput(std::optional<DWORD> deadline) override;
-  // The desktop's own box is shown like any window; the user clicks it.
-  void MessageBoxOpened(HWND) override {}
+  // The box is shown as a GTK message dialog instead of the desktop's own box window.
+  void MessageBoxOpened(HWND box) override;
   void MenuOpened() override;
   bool IsKeyDown(int virtualKey) const override { return held_.count(virtualKey) != 0; }
   void OpenWebAddress(const std::string& cp936Address) override;
@@ -42,6 +44,8 @@ class GtkHost final : public Host {
   void ShowDesktop();
   // The GTK window that shows a top-level window, or null while it has none.
   GtkWidget* GtkWindowOf(HWND topLevel) const;
+  // The dialog that shows an open message box, or null.
+  const NativeMessageBox* NativeBoxOf(HWND box) const;
 
   // The web engine's context of this run (its cache and data folders).
   WebKitWebContext* webContext() { return webContext_.get(); }
@@ -64,6 +68,7 @@ class GtkHost final : public Host {
 
   gint64 start_;
   std::map<HWND, std::unique_ptr<WindowMirror>> mirrors_;
+  std::map<HWND, std::unique_ptr<NativeMessageBox>> boxes_;
   std::map<HWND, GtkWidget*> embedded_;
   StatusIcons statusIcons_;
   WebContext webContext_;
