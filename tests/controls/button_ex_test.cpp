@@ -12,6 +12,7 @@
 #include "res/resource_ids.h"
 #include "tests/support/gdi_objects.h"
 #include "tests/support/mouse_window.h"
+#include "tests/support/picture_reader.h"
 #include "tests/support/platform_test.h"
 
 const desktop::ResourceSet& AfxProgramResources();
@@ -96,32 +97,6 @@ COLORREF ColourOf(desktop::Bitmap& screen, int x, int y) {
   std::uint32_t word = screen.At(x, y);
   return RGB((word >> 16) & 0xFF, (word >> 8) & 0xFF, word & 0xFF);
 }
-
-// A picture's pixels, read once through a memory DC.
-class PictureReader {
- public:
-  explicit PictureReader(WORD id) {
-    LoadBitmapResource(bitmap_, id);
-    dc_ = CreateCompatibleDC(nullptr);
-    old_ = SelectObject(dc_, bitmap_);
-    BITMAP info{};
-    GetObjectA(bitmap_, sizeof info, &info);
-    width = info.bmWidth;
-    height = info.bmHeight;
-  }
-  ~PictureReader() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-    DeleteObject(bitmap_);
-  }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  int width = 0, height = 0;
-
- private:
-  HBITMAP bitmap_ = nullptr;
-  HDC dc_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-};
 
 class ButtonExTest : public PlatformTest {
  protected:

@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "fw/afx.h"
 #include "platform/desktop/session.h"
 #include "platform/desktop/web/scripted_site.h"
 #include "platform/desktop/web/web_browser.h"
-#include "tests/support/platform_test.h"
+#include "tests/fw/html_view_fixture.h"
 
 namespace {
 
@@ -35,28 +34,17 @@ class CRecordingView : public CHtmlView {
   bool* deleted_;
 };
 
-class HtmlViewTest : public PlatformTest {
+// The fixture on a scripted site: a page with a multi-byte name and one frame.
+class HtmlViewTest : public HtmlViewFixture {
  protected:
   void SetUp() override {
-    PlatformTest::SetUp();
+    HtmlViewFixture::SetUp();
     desktop::web::ScriptedSite site;
     site.pages["http://game.test/\xE6\xB8\xB8\xE6\x88\x8F.html"].frames = {
         "http://game.test/f.html"};
     site.pages["http://game.test/f.html"];
     session().SetScriptedSite(std::make_shared<desktop::web::ScriptedSite>(site));
-    parent_ = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 500, 400, nullptr,
-                              nullptr, nullptr, nullptr);
   }
-  void TearDown() override {
-    if (IsWindow(parent_)) DestroyWindow(parent_);
-    CWnd::DeleteTempMap();
-    PlatformTest::TearDown();
-  }
-  bool Create(CHtmlView& view) {
-    return view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(5, 5, 105, 55),
-                       CWnd::FromHandle(parent_), 7) != FALSE;
-  }
-  HWND parent_ = nullptr;
 };
 
 TEST_F(HtmlViewTest, EventsArriveWithMultiByteAddressesInTheBrowsersOrder) {

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fw/afx.h"
-#include "tests/support/platform_test.h"
+#include "tests/fw/html_view_fixture.h"
 
 namespace {
 
@@ -49,22 +48,8 @@ HWND PageWindow(const CHtmlView& view) {
 #endif
 }
 
-class HtmlViewPlatformTest : public PlatformTest {
+class HtmlViewPlatformTest : public HtmlViewFixture {
  protected:
-  void SetUp() override {
-    PlatformTest::SetUp();
-    parent_ = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 500, 400, nullptr,
-                              nullptr, nullptr, nullptr);
-  }
-  void TearDown() override {
-    if (IsWindow(parent_)) DestroyWindow(parent_);
-    CWnd::DeleteTempMap();
-    PlatformTest::TearDown();
-  }
-  bool Create(CHtmlView& view) {
-    return view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(5, 5, 105, 55),
-                       CWnd::FromHandle(parent_), 7) != FALSE;
-  }
   // "left top right bottom" in the parent's client coordinates.
   std::string RectInParent(HWND window) const {
     RECT r;
@@ -76,7 +61,6 @@ class HtmlViewPlatformTest : public PlatformTest {
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
            " " + std::to_string(r.bottom);
   }
-  HWND parent_ = nullptr;
 };
 
 TEST_F(HtmlViewPlatformTest, AChildAtItsRectangleWhosePageFollowsItsSize) {

@@ -18,7 +18,6 @@
 #include "app/start_page_format.h"
 #include "app/tessal_app.h"
 #include "game/game_dlg.h"
-#include "gfx/bitmap_resource.h"
 #include "gfx/region_from_bitmap.h"
 #include "launcher/launcher_layout.h"
 #include "launcher/tessal_dlg.h"
@@ -33,6 +32,7 @@
 #include "res/resource_ids.h"
 #include "skin/frame_rules.h"
 #include "tests/gtk/display_test.h"
+#include "tests/support/picture_reader.h"
 
 const desktop::ResourceSet& AfxProgramResources();
 
@@ -42,26 +42,6 @@ constexpr DWORD kStepBoundMs = 30000;
 constexpr int kWidth = launcher_layout::WindowWidth;
 constexpr int kHeight = launcher_layout::WindowHeight;
 
-// The pixels of a picture of the program's resources.
-std::vector<COLORREF> PicturePixels(WORD id, int& width, int& height) {
-  HBITMAP bitmap = nullptr;
-  LoadBitmapResource(bitmap, id);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  BITMAP info{};
-  GetObjectA(bitmap, sizeof info, &info);
-  width = info.bmWidth;
-  height = info.bmHeight;
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc, x, y));
-  }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return pixels;
-}
-
 bool Inside(const RECT& r, int x, int y) {
   return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
@@ -70,15 +50,12 @@ bool Inside(const RECT& r, int x, int y) {
 // button's picture over it (the logo disabled), the key colour where the
 // launcher is a hole.
 std::vector<COLORREF> LauncherPicture() {
-  int w = 0, h = 0;
-  std::vector<COLORREF> expected = PicturePixels(IDB_LAUNCHER_BACKGROUND, w, h);
+  std::vector<COLORREF> expected = PictureReader(IDB_LAUNCHER_BACKGROUND).Pixels();
   for (const launcher_layout::ButtonLayout& b : launcher_layout::Buttons) {
-    int pw = 0, ph = 0;
-    std::vector<COLORREF> picture =
-        PicturePixels(b.id == IDC_LOGO_BUTTON ? b.disabled : b.normal, pw, ph);
-    for (int py = 0; py < ph; ++py) {
-      for (int px = 0; px < pw; ++px) {
-        COLORREF c = picture[py * pw + px];
+    PictureReader picture(b.id == IDC_LOGO_BUTTON ? b.disabled : b.normal);
+    for (int py = 0; py < picture.height; ++py) {
+      for (int px = 0; px < picture.width; ++px) {
+        COLORREF c = picture.At(px, py);
         if (c != RegionKeyColor) expected[(b.rect.top + py) * kWidth + b.rect.left + px] = c;
       }
     }

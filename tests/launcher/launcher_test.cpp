@@ -79,18 +79,3 @@ POINT LauncherTest::OnButtonPicture(UINT id) {
   return OnScreen(POINT{layout.rect.left + best.x, layout.rect.top + best.y});
 }
 
-PictureReader::PictureReader(WORD id) {
-  LoadBitmapResource(bitmap_, id);
-  dc_ = CreateCompatibleDC(nullptr);
-  old_ = SelectObject(dc_, bitmap_);
-  BITMAP info{};
-  GetObjectA(bitmap_, sizeof info, &info);
-  width = info.bmWidth;
-  height = info.bmHeight;
-}
-
-PictureReader::~PictureReader() {
-  SelectObject(dc_, old_);
-  DeleteDC(dc_);
-  DeleteObject(bitmap_);
-}

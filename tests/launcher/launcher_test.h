@@ -10,6 +10,7 @@
 #include "launcher/launcher_layout.h"
 #include "launcher/tessal_dlg.h"
 #include "platform/desktop/web/web_browser.h"
+#include "tests/support/picture_reader.h"
 #include "tests/support/platform_test.h"
 
 const desktop::ResourceSet& AfxProgramResources();
@@ -35,20 +36,4 @@ class LauncherTest : public PlatformTest {
   // A screen point on the non-key pixels of a button's normal picture.
   static POINT OnButtonPicture(UINT id);
   static const launcher_layout::ButtonLayout& LayoutOf(UINT id);
-};
-
-// A picture of the program's resources, with its pixels read back.
-class PictureReader {
- public:
-  explicit PictureReader(WORD id);
-  ~PictureReader();
-  PictureReader(const PictureReader&) = delete;
-  PictureReader& operator=(const PictureReader&) = delete;
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  int width = 0, height = 0;
-
- private:
-  HBITMAP bitmap_ = nullptr;
-  HDC dc_ = nullptr;
-  HGDIOBJ old_ = nullptr;
 };

@@ -48,6 +48,18 @@ class NonClientTest : public PlatformTest {
     GetWindowRect(hwnd_, &r);
     return r;
   }
+  // The user presses at `grip`, drags through a small step to `grip + by`
+  // and releases there.
+  void Drag(POINT grip, POINT by) {
+    user()
+        .MoveMouse(grip)
+        .MouseDown()
+        .MoveMouse(POINT{grip.x + 10, grip.y + 5})
+        .MoveMouse(POINT{grip.x + by.x, grip.y + by.y})
+        .MouseUp()
+        .Wait(100);
+    RunUntilUserIsDone();
+  }
   HWND hwnd_ = nullptr;
 };
 
@@ -134,14 +146,7 @@ TEST_F(NonClientTest, APressOnTheCaptionMovesTheWindowWithTheMouseUntilRelease) 
   POINT grip{(before.left + before.right) / 2, before.top + 15};
   ASSERT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(grip.x, grip.y)), HTCAPTION);
   MessageLog::Clear();
-  user()
-      .MoveMouse(grip)
-      .MouseDown()
-      .MoveMouse(POINT{grip.x + 10, grip.y + 5})
-      .MoveMouse(POINT{grip.x + 40, grip.y + 25})
-      .MouseUp()
-      .Wait(100);
-  RunUntilUserIsDone();
+  Drag(grip, POINT{40, 25});
 
   RECT after = WindowRect();
   EXPECT_EQ(after.left, before.left + 40);
@@ -181,14 +186,7 @@ TEST_F(NonClientTest, AMoveStartedFromTheClientAreaFollowsTheMouseFromTheCursor)
   Framed("DragByClient", 300, 300, 400, 300, WS_POPUP | WS_VISIBLE);
   RECT before = WindowRect();
   POINT grip{before.left + 200, before.top + 150};
-  user()
-      .MoveMouse(grip)
-      .MouseDown()
-      .MoveMouse(POINT{grip.x + 10, grip.y + 5})
-      .MoveMouse(POINT{grip.x + 30, grip.y + 20})
-      .MouseUp()
-      .Wait(100);
-  RunUntilUserIsDone();
+  Drag(grip, POINT{30, 20});
   RECT after = WindowRect();
   EXPECT_EQ(after.left, before.left + 30);
   EXPECT_EQ(after.top, before.top + 20);
