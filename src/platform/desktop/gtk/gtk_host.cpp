@@ -178,6 +178,27 @@ std::unique_ptr<web::WebEngine> GtkHost::CreateWebEngine(web::EngineClient& clie
   return std::make_unique<WebKitEngine>(client, *this, browser);
 }
 
+void GtkHost::ShortcutSaved(const std::string& cp936LinkPath, const ShellLinkFields& link) {
+  std::string launcher = xdg_.ShortcutSaved(cp936LinkPath, link);
+  if (!launcher.empty()) Log("launcher written: " + Utf8ToCp936(launcher));
+}
+
+void GtkHost::StartupCommandSet(const std::string& cp936Name, const std::string& cp936CommandLine) {
+  if (!xdg_.StartupCommandSet(cp936Name, cp936CommandLine)) {
+    Log("no autostart entry for " + cp936Name + ": its program is not a file of this machine");
+  }
+}
+
+void GtkHost::StartupCommandDeleted(const std::string& cp936Name) { xdg_.StartupCommandDeleted(cp936Name); }
+
+std::optional<StartupEntryState> GtkHost::StartupEntry(const std::string& cp936Name) {
+  return xdg_.StartupEntry(cp936Name);
+}
+
+std::vector<WebsiteDataEntry> GtkHost::WebsiteData() { return websiteRecords_.List(); }
+
+bool GtkHost::RemoveWebsiteData(const std::string& cp936Url) { return websiteRecords_.Remove(cp936Url); }
+
 }  // namespace desktop::gtk
 
 namespace desktop {
