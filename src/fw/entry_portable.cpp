@@ -116,8 +116,6 @@ int main(int argc, char** argv) {
     };
   }
   desktop::Session session(std::move(options));
-  // On the desktop the user writes their own start-up entries.
-  if (onDisplay) session.SetElevatedUser(true);
   int code = AfxWinMain(::GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT);
   if (!quiet) std::printf("[%6u ms] the program ended with code %d\n", static_cast<unsigned>(clock->Now()), code);
   return code;

@@ -75,6 +75,7 @@ Session::Session(SessionOptions options)
   state_.urlCache = urlCache_.get();
   CreateProfile(state_, *files_);
   state_.programPath = options.programPath;
+  state_.elevatedUser = options.elevatedUser;
   state_.resources = options.resources;
   state_.screenWidth = options.screenWidth;
   state_.screenHeight = options.screenHeight;

@@ -33,6 +33,8 @@ struct SessionOptions {
   // The host that shows the desktop; null: a headless host with an empty
   // script, owned by the session.
   std::unique_ptr<Host> host;
+  // The user the program runs as (see Session::SetElevatedUser).
+  bool elevatedUser = false;
   // Arguments that make another start of the program open this same run
   // (e.g. "--root DIR"): launchers the desktop writes for it carry them.
   std::vector<std::string> relaunchArguments;

@@ -217,6 +217,9 @@ bool UseDisplayHost(SessionOptions& options) {
     options.workArea = RECT{work.x, work.y, work.x + work.width, work.y + work.height};
   }
   options.host = std::make_unique<gtk::GtkHost>();
+  // On the desktop the user writes their own autostart entries, which the
+  // machine's Run key stands for.
+  options.elevatedUser = true;
   return true;
 }
 
