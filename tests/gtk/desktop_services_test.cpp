@@ -2,6 +2,7 @@
 // a desktop shortcut becomes a launcher, the Run value an autostart entry
 // (and back), and clearing the cache after a page stored local storage and
 // a cookie leaves the cookie only, in WebKit itself.
+#include <gio/gdesktopappinfo.h>
 #include <unistd.h>
 
 #include <climits>
@@ -19,6 +20,7 @@
 #include "platform/desktop/gtk/gtk_host.h"
 #include "platform/desktop/resource_model.h"
 #include "platform/desktop/session.h"
+#include "platform/desktop/xdg/desktop_entry.h"
 #include "tests/gtk/display_test.h"
 
 namespace {
@@ -134,6 +136,29 @@ TEST_F(DesktopServicesTest, ADesktopShortcutIsALauncherAndTheRunValueAnAutostart
   EXPECT_NE(Read(autostart).find("\nExec=" + program + "\n"), std::string::npos) << Read(autostart);
   ASSERT_EQ(RunValue(false), ERROR_SUCCESS);
   EXPECT_FALSE(Exists(autostart));
+}
+
+TEST_F(DesktopServicesTest, GioStartsALauncherWithEveryArgumentAsItWasGiven) {
+  std::string out = config_ + "/../launched arguments.txt";
+  std::vector<std::string> arguments{"a b", "q\"uote", "back\\slash", "100%", "$HOME", "it's", "", "~"};
+  desktop::xdg::DesktopEntry entry;
+  entry.name = "Arguments";
+  entry.command = {"/bin/sh", "-c", "for a in \"$@\"; do printf '[%s]' \"$a\"; done > \"$0\"", out};
+  entry.command.insert(entry.command.end(), arguments.begin(), arguments.end());
+  std::string launcher = config_ + "/../launchers/arguments.desktop";
+  ASSERT_TRUE(desktop::xdg::WriteLauncherFile(launcher, desktop::xdg::DesktopEntryText(entry)));
+
+  GDesktopAppInfo* info = g_desktop_app_info_new_from_filename(launcher.c_str());
+  ASSERT_NE(info, nullptr) << "GIO does not read " << launcher;
+  EXPECT_STREQ(g_app_info_get_name(G_APP_INFO(info)), "Arguments");
+  GError* error = nullptr;
+  EXPECT_TRUE(g_app_info_launch(G_APP_INFO(info), nullptr, nullptr, &error))
+      << (error ? error->message : "");
+  if (error) g_error_free(error);
+  g_object_unref(info);
+  std::string expected;
+  for (const std::string& argument : arguments) expected += "[" + argument + "]";
+  EXPECT_TRUE(PumpUntil([&] { return Read(out) == expected; }, 10000)) << Read(out);
 }
 
 TEST_F(DesktopServicesTest, ClearingTheCacheLeavesNoLocalStorageButKeepsTheCookie) {
