@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "fw/app.h"
@@ -87,9 +88,16 @@ int main(int argc, char** argv) {
   }
 
   bool rootGiven = !options.rootFolder.empty();
-  if (!scripted && !headless && desktop::UseDisplayHost(options)) {
+  bool onDisplay = !scripted && !headless && desktop::UseDisplayHost(options);
+  if (onDisplay) {
     // A player's run keeps its drive C: (registry, shortcuts) from run to run.
     if (!rootGiven) options.rootFolder = PersistentRoot();
+    // The desktop's launchers for this run open the same root.
+    if (rootGiven) {
+      std::error_code ignored;
+      std::string root = std::filesystem::absolute(options.rootFolder, ignored).string();
+      options.relaunchArguments = {"--root", root.empty() ? options.rootFolder : root};
+    }
   } else {
     auto host = std::make_unique<desktop::HeadlessHost>();
     std::string error;

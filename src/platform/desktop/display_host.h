@@ -7,7 +7,8 @@
 namespace desktop {
 
 // Opens the display and puts its host into `options`, with the real screen
-// size and work area. False (options untouched) when the build has no
+// size and work area, and an elevated user (the desktop's start-up entries
+// are the user's own to write). False (options untouched) when the build has no
 // display host or no display can be opened.
 bool UseDisplayHost(SessionOptions& options);
 

@@ -7,6 +7,7 @@
 #include "platform/api/registry_functions.h"
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/registry_store.h"
+#include "platform/desktop/run_key_mirror.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -89,6 +90,7 @@ LSTATUS WINAPI RegSetValueExA(HKEY handle, LPCSTR name, DWORD, DWORD type, const
   std::string bytes = data ? std::string(reinterpret_cast<const char*>(data), size) : "";
   Current().registry->SetValue(*key, name ? name : "", type, bytes);
   desktop::Observer().RegistryValueSet(key->path, name ? name : "", type, bytes);
+  desktop::StartupValueSet(*key, name ? name : "", type, bytes);
   return ERROR_SUCCESS;
 }
 
@@ -98,6 +100,7 @@ LSTATUS WINAPI RegQueryValueExA(HKEY handle, LPCSTR name, LPDWORD reserved, LPDW
   if (data && !size) return ERROR_INVALID_PARAMETER;
   desktop::RegistryStore::Key* key = nullptr;
   if (LSTATUS status = Resolve(handle, KEY_QUERY_VALUE, &key)) return status;
+  desktop::FollowStartupEntry(*key, name ? name : "");
   const auto* value = Current().registry->FindValue(*key, name ? name : "");
   if (!value) return ERROR_FILE_NOT_FOUND;
   if (type) *type = value->type;
@@ -114,8 +117,10 @@ LSTATUS WINAPI RegQueryValueExA(HKEY handle, LPCSTR name, LPDWORD reserved, LPDW
 LSTATUS WINAPI RegDeleteValueA(HKEY handle, LPCSTR name) {
   desktop::RegistryStore::Key* key = nullptr;
   if (LSTATUS status = Resolve(handle, KEY_SET_VALUE, &key)) return status;
+  desktop::FollowStartupEntry(*key, name ? name : "");
   if (!Current().registry->DeleteValue(*key, name ? name : "")) return ERROR_FILE_NOT_FOUND;
   desktop::Observer().RegistryValueDeleted(key->path, name ? name : "");
+  desktop::StartupValueDeleted(*key, name ? name : "");
   return ERROR_SUCCESS;
 }
 

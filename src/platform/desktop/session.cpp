@@ -56,6 +56,7 @@ Session::Session(SessionOptions options)
     : host_(options.host ? std::move(options.host) : std::make_unique<HeadlessHost>()),
       files_(std::make_unique<FileSystem>()),
       root_(options.rootFolder),
+      relaunchArguments_(std::move(options.relaunchArguments)),
       sink_(std::move(options.transcriptSink)),
       previous_(g_current) {
   if (root_.empty()) {
@@ -74,6 +75,7 @@ Session::Session(SessionOptions options)
   state_.urlCache = urlCache_.get();
   CreateProfile(state_, *files_);
   state_.programPath = options.programPath;
+  state_.elevatedUser = options.elevatedUser;
   state_.resources = options.resources;
   state_.screenWidth = options.screenWidth;
   state_.screenHeight = options.screenHeight;

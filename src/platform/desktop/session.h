@@ -33,6 +33,11 @@ struct SessionOptions {
   // The host that shows the desktop; null: a headless host with an empty
   // script, owned by the session.
   std::unique_ptr<Host> host;
+  // The user the program runs as (see Session::SetElevatedUser).
+  bool elevatedUser = false;
+  // Arguments that make another start of the program open this same run
+  // (e.g. "--root DIR"): launchers the desktop writes for it carry them.
+  std::vector<std::string> relaunchArguments;
   // Receives each transcript line as UTF-8 as it happens (optional).
   std::function<void(const std::string&)> transcriptSink;
 };
@@ -51,6 +56,7 @@ class Session {
   Host& host() { return *host_; }
   FileSystem& files() { return *files_; }
   const std::string& rootFolder() const { return root_; }
+  const std::vector<std::string>& relaunchArguments() const { return relaunchArguments_; }
 
   // The real path for a Windows path (drive letters mapped as Wine does).
   std::string RealPath(const std::string& windowsPath) const;
@@ -101,6 +107,7 @@ class Session {
   std::unique_ptr<RegistryStore> registry_;
   std::unique_ptr<UrlCacheStore> urlCache_;
   std::string root_;
+  std::vector<std::string> relaunchArguments_;
   bool ownsRoot_ = false;
   std::vector<std::string> transcript_;
   std::function<void(const std::string&)> sink_;

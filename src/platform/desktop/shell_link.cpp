@@ -5,6 +5,7 @@
 
 #include "platform/api/kernel_functions.h"
 #include "platform/desktop/codepage.h"
+#include "platform/desktop/host.h"
 #include "platform/desktop/state.h"
 
 const CLSID CLSID_ShellLink = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -166,6 +167,7 @@ HRESULT ShellLink::Save(LPCOLESTR fileName, BOOL remember) {
   CloseHandle(file);
   if (!ok || written != bytes.size()) return HRESULT_FROM_WIN32(error ? error : ERROR_ACCESS_DENIED);
   Observer().ShortcutSaved(path);
+  Current().host->ShortcutSaved(path, fields_);
   if (remember) {
     currentFile_ = name;
     dirty_ = false;

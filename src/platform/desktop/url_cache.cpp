@@ -4,8 +4,10 @@
 // ERROR_INSUFFICIENT_BUFFER and the size the record needs; the enumeration
 // stays where it was.
 #include <cstring>
+#include <vector>
 
 #include "platform/api/wininet_functions.h"
+#include "platform/desktop/host.h"
 #include "platform/desktop/state.h"
 #include "platform/desktop/url_cache_store.h"
 
@@ -74,6 +76,17 @@ HANDLE WINAPI FindFirstUrlCacheEntryA(LPCSTR pattern, LPINTERNET_CACHE_ENTRY_INF
     return nullptr;
   }
   UrlCacheStore& cache = *Current().urlCache;
+  // A new walk while none is under way sees the web engine's data as it is now.
+  if (!cache.HasOpenEnumeration()) {
+    std::vector<UrlCacheStore::Entry> websiteData;
+    for (const desktop::WebsiteDataEntry& item : Current().host->WebsiteData()) {
+      UrlCacheStore::Entry entry;
+      entry.url = item.cp936Url;
+      entry.type = item.cacheEntryType;
+      websiteData.push_back(std::move(entry));
+    }
+    cache.ReplaceWebsiteData(websiteData);
+  }
   std::string prefix = (pattern && std::strcmp(pattern, "*") != 0) ? pattern : "";
   ULONG_PTR handle = cache.OpenEnumeration(prefix);
   if (!Deliver(handle, entry, size)) {
@@ -111,7 +124,11 @@ BOOL WINAPI DeleteUrlCacheEntry(LPCSTR url) {
     SetError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  if (!Current().urlCache->Remove(url)) {
+  UrlCacheStore& cache = *Current().urlCache;
+  const UrlCacheStore::Entry* entry = cache.FindByUrl(url);
+  bool removed = entry && (!entry->websiteData || Current().host->RemoveWebsiteData(url));
+  if (entry) cache.Remove(url);
+  if (!removed) {
     SetError(ERROR_FILE_NOT_FOUND);
     return FALSE;
   }

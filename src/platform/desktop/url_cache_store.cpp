@@ -26,6 +26,14 @@ bool UrlCacheStore::Remove(const std::string& url) {
   return false;
 }
 
+void UrlCacheStore::ReplaceWebsiteData(const std::vector<Entry>& current) {
+  std::erase_if(entries_, [](const auto& item) { return item.second.websiteData; });
+  for (Entry entry : current) {
+    entry.websiteData = true;
+    Add(std::move(entry));
+  }
+}
+
 const UrlCacheStore::Entry* UrlCacheStore::FindByUrl(const std::string& url) const {
   for (const auto& [id, entry] : entries_) {
     if (entry.url == url) return &entry;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/api/win_types.h"
 
@@ -18,6 +19,7 @@ class UrlCacheStore {
     DWORD type = 0x1;       // NORMAL_CACHE_ENTRY unless said otherwise
     std::string localFile;  // Windows path of the cached copy, or empty
     std::string headers;
+    bool websiteData = false;  // stands for the host's web engine's data
   };
   // Called with the entry whose size a query has just reported; it may
   // change the cache, as another process sharing it could.
@@ -27,6 +29,10 @@ class UrlCacheStore {
   // Changes the URL of the entry with `url`; false when there is none.
   bool Rename(const std::string& url, const std::string& newUrl);
   bool Remove(const std::string& url);
+  // Replaces the entries that stand for the web engine's website data with
+  // these (listed after the others).
+  void ReplaceWebsiteData(const std::vector<Entry>& current);
+  bool HasOpenEnumeration() const { return !enumerations_.empty(); }
   const Entry* FindByUrl(const std::string& url) const;
   std::size_t size() const { return entries_.size(); }
   void SetBetweenQueryAndFetch(BetweenQueryAndFetch hook) { hook_ = std::move(hook); }

@@ -198,6 +198,27 @@ std::unique_ptr<web::WebEngine> GtkHost::CreateWebEngine(web::EngineClient& clie
   return std::make_unique<WebKitEngine>(client, *this, browser);
 }
 
+void GtkHost::ShortcutSaved(const std::string& cp936LinkPath, const ShellLinkFields& link) {
+  std::string launcher = xdg_.ShortcutSaved(cp936LinkPath, link);
+  if (!launcher.empty()) Log("launcher written: " + Utf8ToCp936(launcher));
+}
+
+void GtkHost::StartupCommandSet(const std::string& cp936Name, const std::string& cp936CommandLine) {
+  if (!xdg_.StartupCommandSet(cp936Name, cp936CommandLine)) {
+    Log("no autostart entry for " + cp936Name + ": its program is not a file of this machine");
+  }
+}
+
+void GtkHost::StartupCommandDeleted(const std::string& cp936Name) { xdg_.StartupCommandDeleted(cp936Name); }
+
+std::optional<StartupEntryState> GtkHost::StartupEntry(const std::string& cp936Name) {
+  return xdg_.StartupEntry(cp936Name);
+}
+
+std::vector<WebsiteDataEntry> GtkHost::WebsiteData() { return websiteRecords_.List(); }
+
+bool GtkHost::RemoveWebsiteData(const std::string& cp936Url) { return websiteRecords_.Remove(cp936Url); }
+
 }  // namespace desktop::gtk
 
 namespace desktop {
@@ -216,6 +237,9 @@ bool UseDisplayHost(SessionOptions& options) {
     options.workArea = RECT{work.x, work.y, work.x + work.width, work.y + work.height};
   }
   options.host = std::make_unique<gtk::GtkHost>();
+  // On the desktop the user writes their own autostart entries, which the
+  // machine's Run key stands for.
+  options.elevatedUser = true;
   return true;
 }
 

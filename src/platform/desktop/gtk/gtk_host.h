@@ -17,7 +17,9 @@
 
 #include "platform/desktop/gtk/status_icons.h"
 #include "platform/desktop/gtk/web_context.h"
+#include "platform/desktop/gtk/website_records.h"
 #include "platform/desktop/host.h"
+#include "platform/desktop/xdg/xdg_services.h"
 
 namespace desktop::gtk {
 
@@ -39,6 +41,14 @@ class GtkHost final : public Host {
   bool IsKeyDown(int virtualKey) const override { return held_.count(virtualKey) != 0; }
   void OpenWebAddress(const std::string& cp936Address) override;
   std::unique_ptr<web::WebEngine> CreateWebEngine(web::EngineClient& client, HWND browser) override;
+  // The desktop's launchers and autostart entries (xdg::XdgServices).
+  void ShortcutSaved(const std::string& cp936LinkPath, const ShellLinkFields& link) override;
+  void StartupCommandSet(const std::string& cp936Name, const std::string& cp936CommandLine) override;
+  void StartupCommandDeleted(const std::string& cp936Name) override;
+  std::optional<StartupEntryState> StartupEntry(const std::string& cp936Name) override;
+  // WebKit's website data (WebsiteRecords).
+  std::vector<WebsiteDataEntry> WebsiteData() override;
+  bool RemoveWebsiteData(const std::string& cp936Url) override;
 
   // Brings the display up to date with the desktop's windows now.
   void ShowDesktop();
@@ -72,6 +82,8 @@ class GtkHost final : public Host {
   std::map<HWND, GtkWidget*> embedded_;
   StatusIcons statusIcons_;
   WebContext webContext_;
+  WebsiteRecords websiteRecords_{webContext_};  // holds WebKit's records: goes before the context
+  xdg::XdgServices xdg_;
   std::set<int> held_;
   std::map<int, GdkEvent*> keyPresses_;
   HWND raised_ = nullptr;
