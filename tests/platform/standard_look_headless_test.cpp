@@ -230,4 +230,34 @@ TEST_F(StandardLookHeadlessTest, TheCaptionBarTakesTheActivationColoursAndShowsA
   DestroyWindow(dialog);
 }
 
+TEST_F(StandardLookHeadlessTest, CaptionButtonsAreDrawnWhereHitTestingFindsThem) {
+  const char* cls = RegisterTestClass("StandardFrame", DefWindowProcA);
+  HWND hwnd = CreateWindowExA(0, cls, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 200,
+                              nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(hwnd);
+  UpdateWindow(hwnd);
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  int frame = origin.x - window.left, captionBottom = origin.y - window.top;
+  int y = (frame + captionBottom) / 2;
+  auto pixels = Capture(hwnd, true);
+  const int kButtonWidth = 36;  // SM_CXSIZE
+  const LRESULT kCodes[] = {HTCLOSE, HTMAXBUTTON, HTMINBUTTON};
+  int cellRight = window.right - window.left - frame;
+  for (LRESULT code : kCodes) {
+    int cellLeft = cellRight - kButtonWidth;
+    EXPECT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0,
+                           MAKELPARAM(window.left + cellLeft + kButtonWidth / 2, window.top + y)),
+              code);
+    EXPECT_EQ(pixels->At(cellLeft + 1, y), WordOf(GetSysColor(COLOR_ACTIVECAPTION))) << code;
+    EXPECT_EQ(pixels->At(cellLeft + 2, y), WordOf(GetSysColor(COLOR_3DHILIGHT))) << code;
+    EXPECT_EQ(pixels->At(cellRight - 3, y), WordOf(GetSysColor(COLOR_3DDKSHADOW))) << code;
+    cellRight = cellLeft;
+  }
+  EXPECT_EQ(pixels->At(cellRight - 1, y), WordOf(GetSysColor(COLOR_ACTIVECAPTION)));
+  DestroyWindow(hwnd);
+}
+
 }  // namespace

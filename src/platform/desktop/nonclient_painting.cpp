@@ -8,8 +8,8 @@ namespace {
 
 constexpr int kIconSize = 16;     // SM_CXSMICON
 constexpr int kTextMargin = 4;    // between the bar's ends and its text
-constexpr int kCloseInset = 2;    // the close box inside its hit-test cell
-constexpr int kCrossSize = 8;     // the close box's cross
+constexpr int kButtonInset = 2;   // a caption button inside its hit-test cell
+constexpr int kGlyphSize = 8;     // the cross, the window, the bar on the buttons
 
 bool HasCaption(const Window& w) { return (w.style & WS_CAPTION) == WS_CAPTION; }
 
@@ -24,23 +24,60 @@ bool HasWindowMenuIcon(const Window& w) {
   return (w.style & WS_SYSMENU) && !(w.exStyle & WS_EX_TOOLWINDOW);
 }
 
-void DrawCloseBox(HDC dc, const RECT& bar) {
-  RECT box{bar.right - kCaptionButtonWidth + kCloseInset, bar.top + kCloseInset,
-           bar.right - kCloseInset, bar.bottom - kCloseInset};
+enum class Glyph { Close, Maximise, Minimise };
+
+void DrawGlyph(HDC dc, const RECT& face, Glyph glyph) {
+  int left = (face.left + face.right - kGlyphSize) / 2;
+  int top = (face.top + face.bottom - kGlyphSize) / 2;
+  COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+  switch (glyph) {
+    case Glyph::Close:  // two diagonals, two pixels thick
+      for (int i = 0; i < kGlyphSize; ++i) {
+        for (int thick = 0; thick < 2; ++thick) {
+          SetPixel(dc, left + i + thick, top + i, ink);
+          SetPixel(dc, left + kGlyphSize - 1 - i + thick, top + i, ink);
+        }
+      }
+      break;
+    case Glyph::Maximise: {  // a window with a thick top
+      RECT window{left, top, left + kGlyphSize, top + kGlyphSize};
+      look::DrawSysOutline(dc, window, COLOR_BTNTEXT, COLOR_BTNTEXT);
+      RECT bar{left, top + 1, left + kGlyphSize, top + 2};
+      look::FillSysColor(dc, bar, COLOR_BTNTEXT);
+      break;
+    }
+    case Glyph::Minimise: {  // a bar at the bottom
+      RECT bar{left + 1, top + kGlyphSize - 2, left + kGlyphSize - 2, top + kGlyphSize};
+      look::FillSysColor(dc, bar, COLOR_BTNTEXT);
+      break;
+    }
+  }
+}
+
+// One caption button in the cell that ends at `right`, where hit testing
+// finds it.
+void DrawCaptionButton(HDC dc, const RECT& bar, int right, Glyph glyph) {
+  RECT box{right - kCaptionButtonWidth + kButtonInset, bar.top + kButtonInset, right - kButtonInset,
+           bar.bottom - kButtonInset};
   if (box.right <= box.left || box.bottom <= box.top) return;
   RECT face = box;
   look::DrawRaisedEdge(dc, &face);
   look::FillSysColor(dc, face, COLOR_3DFACE);
-  // The cross: two diagonals two pixels thick in the middle of the face.
-  int left = (face.left + face.right - kCrossSize) / 2;
-  int top = (face.top + face.bottom - kCrossSize) / 2;
-  COLORREF ink = GetSysColor(COLOR_BTNTEXT);
-  for (int i = 0; i < kCrossSize; ++i) {
-    for (int thick = 0; thick < 2; ++thick) {
-      SetPixel(dc, left + i + thick, top + i, ink);
-      SetPixel(dc, left + kCrossSize - 1 - i + thick, top + i, ink);
-    }
-  }
+  DrawGlyph(dc, face, glyph);
+}
+
+// The caption's buttons from its right end: close, then maximise and
+// minimise for a window that has them; gives where the text must end.
+int DrawCaptionButtons(HDC dc, const Window& w, const RECT& bar) {
+  int right = bar.right;
+  DrawCaptionButton(dc, bar, right, Glyph::Close);
+  right -= kCaptionButtonWidth;
+  bool tool = w.exStyle & WS_EX_TOOLWINDOW;
+  if (tool || !(w.style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX))) return right;
+  DrawCaptionButton(dc, bar, right, Glyph::Maximise);
+  right -= kCaptionButtonWidth;
+  DrawCaptionButton(dc, bar, right, Glyph::Minimise);
+  return right - kCaptionButtonWidth;
 }
 
 // The caption font: the dialog font's face, bold.
@@ -83,10 +120,7 @@ void DrawCaption(HDC dc, const Window& w, bool active) {
       text.left = bar.left + iconCell;
     }
   }
-  if (w.style & WS_SYSMENU) {
-    text.right = bar.right - kCaptionButtonWidth;
-    DrawCloseBox(dc, bar);
-  }
+  if (w.style & WS_SYSMENU) text.right = DrawCaptionButtons(dc, w, bar);
   DrawCaptionText(dc, w, text, active);
 }
 

@@ -7,7 +7,7 @@
 
 namespace desktop {
 
-// The whole non-client area: border, caption bar, caption text, close box.
+// The whole non-client area: border, caption bar, caption text, buttons.
 void PaintStandardFrame(HWND hwnd, bool active);
 // The caption bar alone, as a new text or activation shows.
 void PaintStandardCaption(HWND hwnd, bool active);
