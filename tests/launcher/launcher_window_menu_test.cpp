@@ -8,7 +8,7 @@
 #include "platform/desktop/session.h"
 #include "res/resource_ids.h"
 #include "tests/launcher/launcher_test.h"
-#include "tests/support/dib_dc.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -89,25 +89,16 @@ struct ChildLook {
 };
 
 std::vector<ChildLook> LookOfChildren(HWND box) {
-  RECT client{};
-  GetClientRect(box, &client);
-  DibDc pixels(client.right, client.bottom);
-  HDC dc = GetDC(box);
-  BitBlt(pixels.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(box, dc);
+  auto pixels = CaptureWindow(box, false);
   std::vector<ChildLook> looks;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    POINT topLeft{r.left, r.top}, bottomRight{r.right, r.bottom};
-    ScreenToClient(box, &topLeft);
-    ScreenToClient(box, &bottomRight);
+    RECT r = ChildRectInParent(child);
     ChildLook look;
-    for (int y = topLeft.y; y < bottomRight.y; ++y) {
-      for (int x = topLeft.x; x < bottomRight.x; ++x) {
-        DWORD word = pixels.At(x, y);
-        look.inked += word == 0 ? 1 : 0;  // the text colour is black
-        look.drawn += word != 0xF0F0F0 ? 1 : 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) {
+        DWORD word = pixels->At(x, y);
+        look.inked += word == DibWordOf(GetSysColor(COLOR_WINDOWTEXT)) ? 1 : 0;
+        look.drawn += word != DibWordOf(GetSysColor(COLOR_3DFACE)) ? 1 : 0;
       }
     }
     looks.push_back(look);

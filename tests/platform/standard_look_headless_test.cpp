@@ -5,29 +5,10 @@
 #include <string>
 
 #include "platform/desktop/standard_look.h"
-#include "tests/support/dib_dc.h"
 #include "tests/support/platform_test.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
-
-DWORD WordOf(COLORREF color) {
-  return (static_cast<DWORD>(GetRValue(color)) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
-std::unique_ptr<DibDc> Capture(HWND hwnd, bool wholeWindow) {
-  RECT box{};
-  if (wholeWindow) {
-    GetWindowRect(hwnd, &box);
-  } else {
-    GetClientRect(hwnd, &box);
-  }
-  int width = box.right - box.left, height = box.bottom - box.top;
-  auto pixels = std::make_unique<DibDc>(width, height);
-  HDC dc = wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd);
-  BitBlt(pixels->dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  ReleaseDC(hwnd, dc);
-  return pixels;
-}
 
 int TextWidth(HDC dc, const std::string& text) {
   SIZE size{};
@@ -128,14 +109,14 @@ TEST_F(StandardLookHeadlessTest, AStaticWrapsALongLineOntoTheNextInTheTextColour
   MoveWindow(text, 10, 10, 120, 60, TRUE);
   SetWindowTextA(text, "版权所有 (C) 2026 Tessal 开发组，版权所有开发组");
   UpdateWindow(dialog);
-  auto pixels = Capture(text, false);
+  auto pixels = CaptureWindow(text, false);
   TEXTMETRICA metrics{};
   HDC dc = GetDC(text);
   SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(text, WM_GETFONT, 0, 0)));
   GetTextMetricsA(dc, &metrics);
   ReleaseDC(text, dc);
-  DWORD face = WordOf(GetSysColor(COLOR_3DFACE));
-  DWORD ink = WordOf(GetSysColor(COLOR_WINDOWTEXT));
+  DWORD face = DibWordOf(GetSysColor(COLOR_3DFACE));
+  DWORD ink = DibWordOf(GetSysColor(COLOR_WINDOWTEXT));
   auto inkIn = [&](int top, int bottom) {
     int count = 0;
     for (int y = top; y < bottom; ++y) {
@@ -153,10 +134,10 @@ TEST_F(StandardLookHeadlessTest, PushButtonsHaveTheClassicEdges) {
   HWND dialog = OpenDialog();
   ASSERT_TRUE(dialog);
   HWND ok = GetDlgItem(dialog, IDOK), cancel = GetDlgItem(dialog, IDCANCEL);
-  const DWORD black = 0, white = WordOf(GetSysColor(COLOR_3DHILIGHT));
-  const DWORD shadow = WordOf(GetSysColor(COLOR_3DSHADOW)), dark = WordOf(GetSysColor(COLOR_3DDKSHADOW));
-  const DWORD face = WordOf(GetSysColor(COLOR_3DFACE));
-  auto def = Capture(ok, false);
+  const DWORD black = 0, white = DibWordOf(GetSysColor(COLOR_3DHILIGHT));
+  const DWORD shadow = DibWordOf(GetSysColor(COLOR_3DSHADOW)), dark = DibWordOf(GetSysColor(COLOR_3DDKSHADOW));
+  const DWORD face = DibWordOf(GetSysColor(COLOR_3DFACE));
+  auto def = CaptureWindow(ok, false);
   RECT box{};
   GetClientRect(ok, &box);
   EXPECT_EQ(def->At(0, 0), black);
@@ -165,12 +146,12 @@ TEST_F(StandardLookHeadlessTest, PushButtonsHaveTheClassicEdges) {
   EXPECT_EQ(def->At(box.right - 2, box.bottom - 2), dark);
   EXPECT_EQ(def->At(4, box.bottom / 2), face);
 
-  auto plain = Capture(cancel, false);
+  auto plain = CaptureWindow(cancel, false);
   EXPECT_EQ(plain->At(0, 0), white);
   EXPECT_EQ(plain->At(box.right - 1, box.bottom - 1), dark);
   SendMessageA(cancel, BM_SETSTATE, TRUE, 0);
   UpdateWindow(cancel);
-  auto pushed = Capture(cancel, false);
+  auto pushed = CaptureWindow(cancel, false);
   EXPECT_EQ(pushed->At(0, 0), shadow);
   EXPECT_EQ(pushed->At(1, 1), face);
   SendMessageA(cancel, BM_SETSTATE, FALSE, 0);
@@ -178,8 +159,8 @@ TEST_F(StandardLookHeadlessTest, PushButtonsHaveTheClassicEdges) {
   // Disabled: the text in the grey text colour, nothing darker.
   EnableWindow(cancel, FALSE);
   UpdateWindow(cancel);
-  auto disabled = Capture(cancel, false);
-  const DWORD grey = WordOf(GetSysColor(COLOR_GRAYTEXT));
+  auto disabled = CaptureWindow(cancel, false);
+  const DWORD grey = DibWordOf(GetSysColor(COLOR_GRAYTEXT));
   int greyPixels = 0, darker = 0;
   for (int y = 2; y < box.bottom - 2; ++y) {
     for (int x = 2; x < box.right - 2; ++x) {
@@ -203,30 +184,30 @@ TEST_F(StandardLookHeadlessTest, TheCaptionBarTakesTheActivationColoursAndShowsA
   int frame = origin.x - window.left, captionBottom = origin.y - window.top;
   int width = window.right - window.left;
   POINT onBar{width * 2 / 3, (frame + captionBottom) / 2};
-  auto active = Capture(dialog, true);
-  EXPECT_EQ(active->At(onBar.x, onBar.y), WordOf(GetSysColor(COLOR_ACTIVECAPTION)));
-  EXPECT_EQ(active->At(0, 0), WordOf(GetSysColor(COLOR_3DHILIGHT)));
-  EXPECT_EQ(active->At(frame - 1, captionBottom + 5), WordOf(GetSysColor(COLOR_3DFACE)));
+  auto active = CaptureWindow(dialog, true);
+  EXPECT_EQ(active->At(onBar.x, onBar.y), DibWordOf(GetSysColor(COLOR_ACTIVECAPTION)));
+  EXPECT_EQ(active->At(0, 0), DibWordOf(GetSysColor(COLOR_3DHILIGHT)));
+  EXPECT_EQ(active->At(frame - 1, captionBottom + 5), DibWordOf(GetSysColor(COLOR_3DFACE)));
 
   // The close box lies where hit testing finds it, with its cross in the middle.
   int closeX = width - frame - 18;
   POINT closeOnScreen{window.left + closeX, window.top + onBar.y};
   EXPECT_EQ(SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(closeOnScreen.x, closeOnScreen.y)),
             HTCLOSE);
-  EXPECT_EQ(active->At(closeX, onBar.y), WordOf(GetSysColor(COLOR_BTNTEXT)));
-  EXPECT_EQ(active->At(closeX - 10, onBar.y), WordOf(GetSysColor(COLOR_3DFACE)));
+  EXPECT_EQ(active->At(closeX, onBar.y), DibWordOf(GetSysColor(COLOR_BTNTEXT)));
+  EXPECT_EQ(active->At(closeX - 10, onBar.y), DibWordOf(GetSysColor(COLOR_3DFACE)));
 
   SendMessageA(dialog, WM_NCACTIVATE, FALSE, 0);
-  auto inactive = Capture(dialog, true);
-  EXPECT_EQ(inactive->At(onBar.x, onBar.y), WordOf(GetSysColor(COLOR_INACTIVECAPTION)));
+  auto inactive = CaptureWindow(dialog, true);
+  EXPECT_EQ(inactive->At(onBar.x, onBar.y), DibWordOf(GetSysColor(COLOR_INACTIVECAPTION)));
 
   // A new text is drawn on the bar at once, in the same state.
   auto textRow = [&](const DibDc& pixels) { return pixels.Row(onBar.y); };
   std::vector<DWORD> before = textRow(*inactive);
   SetWindowTextA(dialog, "关于 Tessal");
-  auto retitled = Capture(dialog, true);
+  auto retitled = CaptureWindow(dialog, true);
   EXPECT_NE(textRow(*retitled), before);
-  EXPECT_EQ(retitled->At(onBar.x, onBar.y), WordOf(GetSysColor(COLOR_INACTIVECAPTION)));
+  EXPECT_EQ(retitled->At(onBar.x, onBar.y), DibWordOf(GetSysColor(COLOR_INACTIVECAPTION)));
   DestroyWindow(dialog);
 }
 
@@ -242,7 +223,7 @@ TEST_F(StandardLookHeadlessTest, CaptionButtonsAreDrawnWhereHitTestingFindsThem)
   ClientToScreen(hwnd, &origin);
   int frame = origin.x - window.left, captionBottom = origin.y - window.top;
   int y = (frame + captionBottom) / 2;
-  auto pixels = Capture(hwnd, true);
+  auto pixels = CaptureWindow(hwnd, true);
   const int kButtonWidth = 36;  // SM_CXSIZE
   const LRESULT kCodes[] = {HTCLOSE, HTMAXBUTTON, HTMINBUTTON};
   int cellRight = window.right - window.left - frame;
@@ -251,12 +232,12 @@ TEST_F(StandardLookHeadlessTest, CaptionButtonsAreDrawnWhereHitTestingFindsThem)
     EXPECT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0,
                            MAKELPARAM(window.left + cellLeft + kButtonWidth / 2, window.top + y)),
               code);
-    EXPECT_EQ(pixels->At(cellLeft + 1, y), WordOf(GetSysColor(COLOR_ACTIVECAPTION))) << code;
-    EXPECT_EQ(pixels->At(cellLeft + 2, y), WordOf(GetSysColor(COLOR_3DHILIGHT))) << code;
-    EXPECT_EQ(pixels->At(cellRight - 3, y), WordOf(GetSysColor(COLOR_3DDKSHADOW))) << code;
+    EXPECT_EQ(pixels->At(cellLeft + 1, y), DibWordOf(GetSysColor(COLOR_ACTIVECAPTION))) << code;
+    EXPECT_EQ(pixels->At(cellLeft + 2, y), DibWordOf(GetSysColor(COLOR_3DHILIGHT))) << code;
+    EXPECT_EQ(pixels->At(cellRight - 3, y), DibWordOf(GetSysColor(COLOR_3DDKSHADOW))) << code;
     cellRight = cellLeft;
   }
-  EXPECT_EQ(pixels->At(cellRight - 1, y), WordOf(GetSysColor(COLOR_ACTIVECAPTION)));
+  EXPECT_EQ(pixels->At(cellRight - 1, y), DibWordOf(GetSysColor(COLOR_ACTIVECAPTION)));
   DestroyWindow(hwnd);
 }
 

@@ -5,46 +5,14 @@
 // where; the portable desktop's exact pixels are checked headless.
 #include <memory>
 
-#include "tests/support/dib_dc.h"
 #include "tests/support/divergence.h"
 #include "tests/support/platform_test.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
-// A COLORREF as a DIB word (0x00RRGGBB).
-DWORD WordOf(COLORREF color) {
-  return (static_cast<DWORD>(GetRValue(color)) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
 bool IsDark(DWORD word) {
   return ((word >> 16) & 0xFF) < 0x60 && ((word >> 8) & 0xFF) < 0x60 && (word & 0xFF) < 0x60;
-}
-
-// A window's pixels as its DC reads them: the client area, or the whole
-// window with its frame.
-std::unique_ptr<DibDc> Capture(HWND hwnd, bool wholeWindow) {
-  RECT box{};
-  if (wholeWindow) {
-    GetWindowRect(hwnd, &box);
-  } else {
-    GetClientRect(hwnd, &box);
-  }
-  int width = box.right - box.left, height = box.bottom - box.top;
-  auto pixels = std::make_unique<DibDc>(width, height);
-  HDC dc = wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd);
-  BitBlt(pixels->dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  ReleaseDC(hwnd, dc);
-  return pixels;
-}
-
-// A child's rectangle in its parent's client coordinates.
-RECT ChildRect(HWND child) {
-  RECT box{};
-  GetWindowRect(child, &box);
-  POINT topLeft{box.left, box.top}, bottomRight{box.right, box.bottom};
-  ScreenToClient(GetParent(child), &topLeft);
-  ScreenToClient(GetParent(child), &bottomRight);
-  return RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 int CountIn(const DibDc& pixels, const RECT& box, bool (*test)(DWORD)) {
@@ -104,7 +72,7 @@ class StandardLookTest : public PlatformTest {
   std::unique_ptr<DibDc> CaptureButton(HWND dialog, int id) {
     HWND button = GetDlgItem(dialog, id);
     UpdateWindow(button);
-    return Capture(button, false);
+    return CaptureWindow(button, false);
   }
 
  private:
@@ -114,19 +82,19 @@ class StandardLookTest : public PlatformTest {
 TEST_F(StandardLookTest, ATemplateDialogShowsItsTextAndDefaultButtonOnTheFace) {
   HWND dialog = OpenDialog();
   ASSERT_TRUE(dialog);
-  auto client = Capture(dialog, false);
-  DWORD face = WordOf(GetSysColor(COLOR_3DFACE));
+  auto client = CaptureWindow(dialog, false);
+  DWORD face = DibWordOf(GetSysColor(COLOR_3DFACE));
   EXPECT_EQ(client->At(2, 2), face);
 
-  RECT text = ChildRect(GetDlgItem(dialog, IDC_TEST_TEXT));
+  RECT text = ChildRectInParent(GetDlgItem(dialog, IDC_TEST_TEXT));
   EXPECT_GT(CountIn(*client, text, IsDark), 0) << "the static shows its text";
   EXPECT_EQ(client->At(text.right - 1, text.bottom - 1), face);  // beyond the short text
 
-  RECT ok = ChildRect(GetDlgItem(dialog, IDOK));
+  RECT ok = ChildRectInParent(GetDlgItem(dialog, IDOK));
   EXPECT_EQ(client->At(ok.left + 4, (ok.top + ok.bottom) / 2), face);
   EXPECT_GT(CountIn(*client, ok, IsDark), 4) << "the button shows its text";
   // The default button's outline sets it apart from the other (same-sized) one.
-  RECT cancel = ChildRect(GetDlgItem(dialog, IDCANCEL));
+  RECT cancel = ChildRectInParent(GetDlgItem(dialog, IDCANCEL));
   ASSERT_EQ(ok.right - ok.left, cancel.right - cancel.left);
   int outlineDifferences = 0;
   for (int x = 0; x < ok.right - ok.left; ++x) {
@@ -157,7 +125,7 @@ TEST_F(StandardLookTest, APushedButtonLooksDifferentAndADisabledOneHasNoDarkText
   RECT inside{3, 3, all.right - 3, all.bottom - 3};
   EXPECT_EQ(CountIn(*disabled, inside, IsDark), 0);
   EXPECT_GT(CountIn(*disabled, inside, [](DWORD word) {
-              return word != WordOf(GetSysColor(COLOR_3DFACE));
+              return word != DibWordOf(GetSysColor(COLOR_3DFACE));
             }),
             4)
       << "the disabled text is still shown";
@@ -176,16 +144,16 @@ TEST_F(StandardLookTest, TheCaptionBarShowsWhetherTheDialogIsActive) {
   int frame = clientOrigin.x - window.left;
   int captionBottom = clientOrigin.y - window.top;
   POINT onBar{(window.right - window.left) * 2 / 3, (frame + captionBottom) / 2};
-  DWORD active = Capture(dialog, true)->At(onBar.x, onBar.y);
+  DWORD active = CaptureWindow(dialog, true)->At(onBar.x, onBar.y);
 
   HWND other = CreateWindowExA(0, "#32770", "other", WS_POPUP | WS_VISIBLE, 600, 400, 50, 50,
                                nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(other);
   Pump();
   ASSERT_EQ(GetActiveWindow(), other);
-  DWORD inactive = Capture(dialog, true)->At(onBar.x, onBar.y);
+  DWORD inactive = CaptureWindow(dialog, true)->At(onBar.x, onBar.y);
   EXPECT_NE(active, inactive);
-  EXPECT_NE(active, WordOf(GetSysColor(COLOR_3DFACE)));
+  EXPECT_NE(active, DibWordOf(GetSysColor(COLOR_3DFACE)));
   DestroyWindow(other);
   DestroyWindow(dialog);
 }
@@ -195,10 +163,10 @@ TEST_F(StandardLookTest, TheBackgroundsTheDialogAnswersAreUsed) {
   g_answered.statics = CreateSolidBrush(kStaticGreen);
   HWND dialog = OpenDialog(ColouringDialogProc);
   ASSERT_TRUE(dialog);
-  auto client = Capture(dialog, false);
-  EXPECT_EQ(client->At(2, 2), WordOf(kDialogRed));
-  RECT text = ChildRect(GetDlgItem(dialog, IDC_TEST_TEXT));
-  EXPECT_EQ(client->At(text.right - 1, text.bottom - 1), WordOf(kStaticGreen));
+  auto client = CaptureWindow(dialog, false);
+  EXPECT_EQ(client->At(2, 2), DibWordOf(kDialogRed));
+  RECT text = ChildRectInParent(GetDlgItem(dialog, IDC_TEST_TEXT));
+  EXPECT_EQ(client->At(text.right - 1, text.bottom - 1), DibWordOf(kStaticGreen));
   EXPECT_GT(CountIn(*client, text,
                     [](DWORD word) { return (word & 0xFF) > 0x80 && (word >> 16) < 0x40; }),
             0)
