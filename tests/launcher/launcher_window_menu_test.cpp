@@ -1,10 +1,14 @@
 // The launcher's window menu: the About item from string 101 (or none
 // without it), the About box it opens, and the system commands that keep
 // their default course.
+#include <filesystem>
+
 #include "platform/desktop/resource_model.h"
+#include "platform/desktop/screen.h"
 #include "platform/desktop/session.h"
 #include "res/resource_ids.h"
 #include "tests/launcher/launcher_test.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -75,6 +79,57 @@ TEST_F(LauncherWindowMenuTest, TheAboutItemAndAnyCommandMaskedToItOpenTheAboutBo
   EXPECT_TRUE(closedAgain);
   EXPECT_TRUE(upFromMaskedCommand);
   EXPECT_TRUE(launcherOpen);
+}
+
+// What the About box's children show: for each, how many of its pixels are
+// in the text colour and how many differ from the face colour.
+struct ChildLook {
+  int inked = 0;
+  int drawn = 0;
+};
+
+std::vector<ChildLook> LookOfChildren(HWND box) {
+  auto pixels = CaptureWindow(box, false);
+  std::vector<ChildLook> looks;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r = ChildRectInParent(child);
+    ChildLook look;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) {
+        DWORD word = pixels->At(x, y);
+        look.inked += word == DibWordOf(GetSysColor(COLOR_WINDOWTEXT)) ? 1 : 0;
+        look.drawn += word != DibWordOf(GetSysColor(COLOR_3DFACE)) ? 1 : 0;
+      }
+    }
+    looks.push_back(look);
+  }
+  return looks;
+}
+
+TEST_F(LauncherWindowMenuTest, TheAboutBoxShowsItsIconTextsAndOkButton) {
+  std::vector<ChildLook> looks;
+  bool png = false;
+  user()
+      .Wait(100)
+      .PressWithAlt(VK_SPACE)
+      .ChooseMenuItem(CTessalDlg::AboutCommand)
+      .Wait(100)
+      .Do("look", [&] {
+        HWND box = GetActiveWindow();
+        looks = LookOfChildren(box);
+        std::filesystem::path out = std::filesystem::path(TESSAL_LAUNCHER_OUTPUT) / "about.png";
+        png = desktop::WriteWindowPng(box, out.string());
+      })
+      .Press(VK_RETURN)
+      .Wait(100)
+      .PressWithAlt(VK_F4);
+  RunProgram();
+  ASSERT_EQ(looks.size(), 4u);  // the icon, two texts, OK
+  EXPECT_GT(looks[0].drawn, 100) << "the icon";
+  EXPECT_GT(looks[1].inked, 10) << "the version";
+  EXPECT_GT(looks[2].inked, 10) << "the copyright";
+  EXPECT_GT(looks[3].inked, 10) << "the OK button: its frame and text";
+  EXPECT_TRUE(png);
 }
 
 TEST_F(LauncherWindowMenuTest, OtherSystemCommandsTakeTheirDefaultCourse) {

@@ -22,6 +22,7 @@ BOOL WINAPI UpdateWindow(HWND hwnd);
 BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
 BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags);
 DWORD WINAPI GetSysColor(int index);
+HBRUSH WINAPI GetSysColorBrush(int index);
 
 // Objects
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object);

@@ -128,7 +128,10 @@
 
 // Static and button control styles.
 #define SS_LEFT 0x00000000
+#define SS_CENTER 0x00000001
+#define SS_RIGHT 0x00000002
 #define SS_ICON 0x00000003
+#define SS_TYPEMASK 0x0000001F
 #define SS_NOPREFIX 0x00000080
 #define BS_PUSHBUTTON 0x00000000
 #define BS_DEFPUSHBUTTON 0x00000001
@@ -141,6 +144,10 @@
 #define BM_SETSTYLE 0x00F4
 #define BST_PUSHED 0x0004
 #define BST_FOCUS 0x0008
+
+// Static control messages.
+#define STM_SETICON 0x0170
+#define STM_GETICON 0x0171
 
 // Owner drawing.
 #define ODT_BUTTON 4

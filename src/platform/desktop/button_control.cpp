@@ -1,7 +1,8 @@
 // The Button class: a push button follows the mouse while it is pressed
 // (captured, pushed while the mouse is over it) and reports a click to its
 // parent as BN_CLICKED when released over itself. An owner-drawn button
-// (BS_OWNERDRAW) asks its parent to draw it with WM_DRAWITEM.
+// (BS_OWNERDRAW) asks its parent to draw it with WM_DRAWITEM; the others
+// are drawn in the standard look.
 #include <cstring>
 
 #include "platform/api/gdi_functions.h"
@@ -33,6 +34,11 @@ void SetState(Window& w, LONG state) {
 }
 
 bool IsOwnerDrawn(const Window& w) { return (w.style & BS_TYPEMASK) == BS_OWNERDRAW; }
+
+bool IsPushButton(const Window& w) {
+  DWORD type = w.style & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
 
 // Asks the parent to draw an owner-drawn button now: on the paint DC while
 // painting, else on a DC of the button's window.
@@ -142,15 +148,24 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       return kButtonCode | ((w->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? kDefaultPushButtonCode
                                                                          : kUndefaultPushButtonCode);
     case WM_PAINT: {
-      if (!IsOwnerDrawn(*w)) return DefWindowProcA(hwnd, message, wParam, lParam);
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd, &paint);
-      DrawOwnerDrawn(hwnd, ODA_DRAWENTIRE, dc);
+      if (IsOwnerDrawn(*w)) {
+        DrawOwnerDrawn(hwnd, ODA_DRAWENTIRE, dc);
+      } else if (IsPushButton(*w)) {
+        LONG state = StateOf(*w);
+        desktop::PaintPushButton(hwnd, dc, (state & BST_PUSHED) != 0, (state & BST_FOCUS) != 0);
+      }
       EndPaint(hwnd, &paint);
       return 0;
     }
     case WM_ERASEBKGND:
-      return IsOwnerDrawn(*w) ? TRUE : DefWindowProcA(hwnd, message, wParam, lParam);
+      return IsOwnerDrawn(*w) || IsPushButton(*w) ? TRUE : DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_SETTEXT: {
+      LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return result;
+    }
     case WM_ENABLE:
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;

@@ -12,4 +12,13 @@ LRESULT ControlFont(Window& w, UINT message, WPARAM wParam);
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 constexpr int kButtonExtraBytes = sizeof(LONG);  // the button's state
 
+// The Static class keeps an SS_ICON static's icon in its extra bytes.
+constexpr int kStaticExtraBytes = sizeof(HICON);
+HICON StaticIcon(const Window& w);
+
+// The standard look of the controls (control_painting.cpp), drawn on a
+// DC of the control's client area.
+void PaintStatic(HWND hwnd, HDC dc);
+void PaintPushButton(HWND hwnd, HDC dc, bool pushed, bool focused);
+
 }  // namespace desktop

@@ -4,6 +4,7 @@
 
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/mouse.h"
+#include "platform/desktop/nonclient_painting.h"
 #include "platform/desktop/state.h"
 #include "platform/desktop/gdi_internal.h"
 
@@ -99,6 +100,16 @@ LRESULT OnQueryDragIcon() {
   return reinterpret_cast<LRESULT>(LoadIconA(nullptr, MAKEINTRESOURCEA(resources->icons.front().id)));
 }
 
+// The colours a control is drawn in unless its parent says otherwise: text
+// on the window colour for edits and lists, on the face colour for the rest.
+LRESULT DefaultControlColors(UINT message, HDC dc) {
+  int background = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW
+                                                                               : COLOR_3DFACE;
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(background));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
 }  // namespace
 
 LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -164,8 +175,28 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     case WM_NCACTIVATE:
       // A themed frame redraws itself in its new state.
+      w->frameActive = wParam != 0;
       if ((w->style & WS_CAPTION) == WS_CAPTION) desktop::Send(hwnd, desktop::kThemedFrameRedraw, wParam, 0);
       return TRUE;
+    // A window that paints no frame of its own gets the standard one; one
+    // that draws its own answers the themed redraws itself.
+    case WM_NCPAINT:
+      desktop::PaintStandardFrame(hwnd, w->frameActive);
+      return 0;
+    case desktop::kThemedFrameRedraw:
+      desktop::PaintStandardFrame(hwnd, wParam != 0);
+      return 0;
+    case desktop::kThemedCaptionRedraw:
+      desktop::PaintStandardCaption(hwnd, w->frameActive);
+      return 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return DefaultControlColors(message, reinterpret_cast<HDC>(wParam));
     case WM_NCHITTEST:
       return desktop::DefaultHitTest(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_SETCURSOR:

@@ -3,6 +3,7 @@
 // dialog loop.
 #include <algorithm>
 
+#include "platform/api/gdi_functions.h"
 #include "platform/desktop/dialog_units.h"
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/state.h"
@@ -90,6 +91,10 @@ HWND CreateFromResource(const desktop::DialogResource& tmpl, HINSTANCE instance,
       return nullptr;
     }
     if (units.font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(units.font), FALSE);
+    if (item.imageId && item.className == "Static") {
+      HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(item.imageId));
+      if (icon) SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    }
   }
   if (units.font) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(units.font), FALSE);
   if (!IsWindow(hwnd)) return nullptr;
@@ -121,6 +126,18 @@ void PressDefault(HWND dialog) {
   } else {
     SendMessageA(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   }
+}
+
+// The dialog's background: the brush it answers to WM_CTLCOLORDLG, the face
+// colour when it answers none.
+bool EraseDialogBackground(HWND dialog, HDC dc) {
+  if (!dc) return false;
+  LRESULT answer = SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(dialog));
+  HBRUSH brush = answer ? reinterpret_cast<HBRUSH>(answer) : GetSysColorBrush(COLOR_3DFACE);
+  RECT client{};
+  GetClientRect(dialog, &client);
+  return FillRect(dc, &client, brush) != 0;
 }
 
 }  // namespace
@@ -238,6 +255,13 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
       switch (message) {
         case WM_INITDIALOG:
         case WM_QUERYDRAGICON:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
           return handled;
         default:
           return GetWindowLongPtrA(dialog, DWLP_MSGRESULT);
@@ -255,6 +279,8 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(d ? d->font : nullptr);
+    case WM_ERASEBKGND:
+      return EraseDialogBackground(dialog, reinterpret_cast<HDC>(wParam)) ? TRUE : FALSE;
     case DM_GETDEFID: {
       desktop::State& s = Current();
       if (Window* w = s.Find(dialog)) {

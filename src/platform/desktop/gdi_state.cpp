@@ -114,6 +114,16 @@ HFONT GdiState::SystemOwnedFont(const LOGFONTA& logfont) {
   return font;
 }
 
+HBRUSH GdiState::SystemColorBrush(int index, COLORREF color) {
+  auto found = systemColorBrushes.find(index);
+  if (found != systemColorBrushes.end()) return found->second;
+  HBRUSH brush = NewBrush(Brush{BS_SOLID, color, 0});
+  stock_.push_back(reinterpret_cast<ULONG_PTR>(brush));
+  --live_[GdiKind::Brush];
+  systemColorBrushes.emplace(index, brush);
+  return brush;
+}
+
 HDC GdiState::NewDc(DeviceContext dc) {
   HGDIOBJ h = Add(GdiKind::Dc);
   dcs.emplace(reinterpret_cast<ULONG_PTR>(h), std::move(dc));

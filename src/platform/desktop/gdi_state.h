@@ -114,6 +114,9 @@ class GdiState {
   // A font the system keeps for the whole run, as a stock object (the
   // dialogs' template fonts): never deleted, not counted.
   HFONT SystemOwnedFont(const LOGFONTA& logfont);
+  // The brush of a system colour (GetSysColorBrush), made on first use and
+  // kept like a stock object.
+  HBRUSH SystemColorBrush(int index, COLORREF color);
   HDC NewDc(DeviceContext dc);
   bool Remove(const void* handle);  // forgets it and its count
 
@@ -130,6 +133,7 @@ class GdiState {
   std::map<ULONG_PTR, Region> regions;
   std::map<ULONG_PTR, Font> fonts;
   std::map<std::pair<std::string, int>, HFONT> dialogFonts;  // by face and points
+  std::map<int, HBRUSH> systemColorBrushes;                   // by COLOR_* index
   std::map<ULONG_PTR, DeviceContext> dcs;
   std::map<ULONG_PTR, GdiKind> kinds;
   // Blits onto each window's own DCs, for tests of how much a window draws.

@@ -215,7 +215,7 @@ int LiveGdiObjects(GdiKind kind) { return Gdi().Live(kind); }
 
 std::optional<COLORREF> BrushColor(HBRUSH brush) {
   auto value = reinterpret_cast<ULONG_PTR>(brush);
-  if (value > 0 && value <= COLOR_BTNTEXT + 1) return GetSysColor(static_cast<int>(value - 1));
+  if (value > 0 && value <= COLOR_3DLIGHT + 1) return GetSysColor(static_cast<int>(value - 1));
   Brush* b = Gdi().FindBrush(brush);
   if (!b || b->style == BS_NULL) return std::nullopt;
   return b->color;

@@ -172,7 +172,17 @@ DWORD WINAPI GetSysColor(int index) {
       RGB(240, 240, 240),  // COLOR_BTNFACE
       RGB(160, 160, 160),  // COLOR_BTNSHADOW
       RGB(109, 109, 109),  // COLOR_GRAYTEXT
+      RGB(0, 0, 0),        // COLOR_BTNTEXT
+      RGB(67, 78, 84),     // COLOR_INACTIVECAPTIONTEXT
+      RGB(255, 255, 255),  // COLOR_BTNHIGHLIGHT
+      RGB(105, 105, 105),  // COLOR_3DDKSHADOW
+      RGB(227, 227, 227),  // COLOR_3DLIGHT
   };
   if (index < 0 || index >= static_cast<int>(sizeof kColours / sizeof kColours[0])) return 0;
   return kColours[index];
+}
+
+HBRUSH WINAPI GetSysColorBrush(int index) {
+  if (index < 0 || index > COLOR_3DLIGHT) return nullptr;
+  return desktop::Gdi().SystemColorBrush(index, GetSysColor(index));
 }

@@ -75,6 +75,7 @@ struct Window {
   HICON iconSmall = nullptr;
   HFONT font = nullptr;
   HMENU systemMenu = nullptr;  // the window's own copy of the window menu, made on first use
+  bool frameActive = false;    // the frame shows the active look (WM_NCACTIVATE)
   std::unique_ptr<DialogState> dialog;
 };
 
