@@ -224,6 +224,10 @@ bool GtkHost::RemoveWebsiteData(const std::string& cp936Url) { return websiteRec
 namespace desktop {
 
 bool UseDisplayHost(SessionOptions& options) {
+  // The desktop places its windows itself (launcher centred, its own move and
+  // size loops, menus at screen points), which Wayland does not allow a
+  // client: on a Wayland session the windows go through XWayland when it is there.
+  gdk_set_allowed_backends("x11,*");
   if (!gtk_init_check(nullptr, nullptr)) return false;
   GdkDisplay* display = gdk_display_get_default();
   GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
