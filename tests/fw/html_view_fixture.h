@@ -1,9 +1,43 @@
 // The fixture of the web view tests: a visible pop-up parent for the view,
-// and the view created as its child 7 at 5,5–105,55.
+// and the view created as its child 7 at 5,5–105,55; and a view that
+// records its navigations and may cancel them.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "fw/afx.h"
 #include "tests/support/platform_test.h"
+
+class CNavigationLog : public CHtmlView {
+ public:
+  // `deleted`: the view is on the heap and deletes itself when its window
+  // goes, telling so there; without it the view stays where it is.
+  explicit CNavigationLog(bool* deleted = nullptr) : deleted_(deleted) {}
+  ~CNavigationLog() override {
+    if (deleted_) *deleted_ = true;
+  }
+  std::vector<std::string> events;
+  std::string cancel;            // a navigation to exactly this address is cancelled
+  bool cancelEverything = false;
+
+  void OnBeforeNavigate2(LPCSTR url, DWORD flags, LPCSTR frame, CByteArray& posted, LPCSTR headers,
+                         BOOL* cancelled) override {
+    events.push_back(std::string("before ") + url);
+    CHtmlView::OnBeforeNavigate2(url, flags, frame, posted, headers, cancelled);
+    if (cancelEverything || (!cancel.empty() && cancel == url)) *cancelled = TRUE;
+  }
+  void OnDocumentComplete(LPCSTR url) override { events.push_back(std::string("complete ") + url); }
+
+ protected:
+  void PostNcDestroy() override {
+    if (!deleted_) return;
+    CHtmlView::PostNcDestroy();
+  }
+
+ private:
+  bool* deleted_;
+};
 
 class HtmlViewFixture : public PlatformTest {
  protected:

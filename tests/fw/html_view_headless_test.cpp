@@ -13,27 +13,6 @@
 
 namespace {
 
-class CRecordingView : public CHtmlView {
- public:
-  explicit CRecordingView(bool* deleted = nullptr) : deleted_(deleted) {}
-  ~CRecordingView() override {
-    if (deleted_) *deleted_ = true;
-  }
-  std::vector<std::string> events;
-  std::string cancel;
-
-  void OnBeforeNavigate2(LPCSTR url, DWORD flags, LPCSTR frame, CByteArray& posted, LPCSTR headers,
-                         BOOL* cancelled) override {
-    events.push_back(std::string("before ") + url);
-    CHtmlView::OnBeforeNavigate2(url, flags, frame, posted, headers, cancelled);
-    if (cancel == url) *cancelled = TRUE;
-  }
-  void OnDocumentComplete(LPCSTR url) override { events.push_back(std::string("complete ") + url); }
-
- private:
-  bool* deleted_;
-};
-
 // The fixture on a scripted site: a page with a multi-byte name and one frame.
 class HtmlViewTest : public HtmlViewFixture {
  protected:
@@ -48,7 +27,7 @@ class HtmlViewTest : public HtmlViewFixture {
 };
 
 TEST_F(HtmlViewTest, EventsArriveWithMultiByteAddressesInTheBrowsersOrder) {
-  CRecordingView view;
+  CNavigationLog view;
   ASSERT_TRUE(Create(view));
   EXPECT_EQ(view.GetDlgCtrlID(), 7);
   view.Navigate2("http://game.test/游戏.html");
@@ -71,7 +50,7 @@ TEST_F(HtmlViewTest, EventsArriveWithMultiByteAddressesInTheBrowsersOrder) {
 }
 
 TEST_F(HtmlViewTest, WithoutHostInformationTheBrowserKeepsItsOwnLook) {
-  CRecordingView view;
+  CNavigationLog view;
   ASSERT_TRUE(Create(view));
   EXPECT_EQ(view.GetHtmlDocument(), nullptr);  // nothing loaded yet
   view.Navigate2("about:blank");
@@ -85,7 +64,7 @@ TEST_F(HtmlViewTest, WithoutHostInformationTheBrowserKeepsItsOwnLook) {
 
 TEST_F(HtmlViewTest, AViewOnTheHeapGoesWithItsWindow) {
   bool deleted = false;
-  auto* view = new CRecordingView(&deleted);
+  auto* view = new CNavigationLog(&deleted);
   ASSERT_TRUE(Create(*view));
   view->Navigate2("about:blank");
   DestroyWindow(parent_);  // the child goes with its parent, and the view with it
@@ -94,7 +73,7 @@ TEST_F(HtmlViewTest, AViewOnTheHeapGoesWithItsWindow) {
 }
 
 TEST_F(HtmlViewTest, TheBrowsersAcceleratorsAreOfferedKeyMessagesOnly) {
-  CRecordingView view;
+  CNavigationLog view;
   ASSERT_TRUE(Create(view));
   MSG f5{view.m_hWnd, WM_KEYDOWN, VK_F5, 0, 0, {0, 0}};
   MSG timer{view.m_hWnd, WM_TIMER, VK_F5, 0, 0, {0, 0}};

@@ -10,34 +10,6 @@
 
 namespace {
 
-class CNavigationLog : public CHtmlView {
- public:
-  explicit CNavigationLog(bool* deleted = nullptr) : deleted_(deleted) {}
-  ~CNavigationLog() override {
-    if (deleted_) *deleted_ = true;
-  }
-  std::vector<std::string> events;
-  bool cancelEverything = false;
-
-  void OnBeforeNavigate2(LPCSTR url, DWORD flags, LPCSTR frame, CByteArray& posted, LPCSTR headers,
-                         BOOL* cancel) override {
-    events.push_back(std::string("before ") + url);
-    CHtmlView::OnBeforeNavigate2(url, flags, frame, posted, headers, cancel);
-    if (cancelEverything) *cancel = TRUE;
-  }
-  void OnDocumentComplete(LPCSTR url) override { events.push_back(std::string("complete ") + url); }
-
- protected:
-  // Members of a test stay where they are.
-  void PostNcDestroy() override {
-    if (!deleted_) return;
-    CHtmlView::PostNcDestroy();
-  }
-
- private:
-  bool* deleted_;
-};
-
 // The window that shows the page: on the portable desktop the view's own,
 // on Windows the control's window inside the view.
 HWND PageWindow(const CHtmlView& view) {

@@ -13,20 +13,17 @@
 #include <string>
 #include <vector>
 
-#include "browser/html_ctrl.h"
 #include "desktop/browser_cache.h"
 #include "desktop/shortcuts.h"
 #include "platform/desktop/display_host.h"
 #include "platform/desktop/gtk/gtk_host.h"
-#include "platform/desktop/resource_model.h"
 #include "platform/desktop/session.h"
 #include "platform/desktop/xdg/desktop_entry.h"
+#include "tests/gtk/browser_host_dialog.h"
 #include "tests/gtk/display_test.h"
 
 namespace {
 
-constexpr WORD kHostDialog = 301;
-constexpr RECT kBrowserRect{10, 20, 410, 320};
 constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::string Read(const std::string& path) {
@@ -50,48 +47,9 @@ std::string OnDriveZ(std::string real) {
   return "Z:" + real;
 }
 
-class CompletionCtrl : public CHtmlCtrl {
- public:
-  int completed = 0;
-
- protected:
-  void OnDocumentComplete(LPCSTR url) override {
-    CHtmlCtrl::OnDocumentComplete(url);
-    ++completed;
-  }
-};
-
-class HostDialog : public CDialog {
- public:
-  HostDialog() : CDialog(kHostDialog) {}
-  CompletionCtrl browser;
-  BOOL OnInitDialog() override {
-    CDialog::OnInitDialog();
-    browser.CreateFromPlaceholder(this, kBrowserRect);
-    return TRUE;
-  }
-};
-
-std::string Text(const VARIANT& value) {
-  if (value.vt != VT_BSTR) return "(not a string)";
-  char buffer[512] = {};
-  WideCharToMultiByte(CP_UTF8, 0, value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)), buffer,
-                      sizeof buffer - 1, nullptr, nullptr);
-  return buffer;
-}
-
 class DesktopServicesTest : public DisplayTest {
  protected:
-  const desktop::ResourceSet* Resources() override {
-    static const desktop::ResourceSet resources = [] {
-      desktop::ResourceSet r;
-      r.dialogs.push_back(desktop::DialogResource{
-          kHostDialog, true, WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 300, 220, "Storage host",
-          "MS Shell Dlg", 8, {{"Static", "", WS_CHILD, 0, 50, 5, 40, 20, -1, 0}}});
-      return r;
-    }();
-    return &resources;
-  }
+  const desktop::ResourceSet* Resources() override { return BrowserHostResources(); }
   void SetUp() override {
     DisplayTest::SetUp();
     config_ = std::getenv("XDG_CONFIG_HOME");
@@ -99,9 +57,9 @@ class DesktopServicesTest : public DisplayTest {
     std::filesystem::create_directories(config_);
     std::ofstream(config_ + "/user-dirs.dirs") << "XDG_DESKTOP_DIR=\"" << desktopFolder_ << "\"\n";
   }
-  std::string Call(CompletionCtrl& browser, const char* name) {
+  std::string Call(CHtmlCtrl& browser, const char* name) {
     VARIANT result = browser.CallScriptFunction(name, CStringArray());
-    std::string text = Text(result);
+    std::string text = Utf8Text(result);
     VariantClear(&result);
     return text;
   }
@@ -165,11 +123,11 @@ TEST_F(DesktopServicesTest, ClearingTheCacheLeavesNoLocalStorageButKeepsTheCooki
   SiteServer site;
   CWinApp app;
   app.SetCurrentHandles(GetModuleHandleA(nullptr));
-  HostDialog dialog;
-  ASSERT_TRUE(dialog.Create(kHostDialog));
+  BrowserHostDialog dialog;
+  ASSERT_TRUE(dialog.Create(kBrowserHostDialog));
   std::string page = site.Address("storage.html");
   dialog.browser.Navigate2(page.c_str());
-  ASSERT_TRUE(PumpUntil([&] { return dialog.browser.completed >= 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return dialog.browser.completed.size() >= 1; }));
   ASSERT_EQ(Call(dialog.browser, "store"), "stored");
   ASSERT_EQ(Call(dialog.browser, "stored"), "yes|player=kept");
   // WebKit's storage takes the writes in its own time.
@@ -187,7 +145,7 @@ TEST_F(DesktopServicesTest, ClearingTheCacheLeavesNoLocalStorageButKeepsTheCooki
   EXPECT_EQ(left, std::vector<std::string>{"Cookie:player@127.0.0.1/"});
   // The page loaded again finds no local storage but the cookie.
   dialog.browser.Navigate2(page.c_str());
-  ASSERT_TRUE(PumpUntil([&] { return dialog.browser.completed >= 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return dialog.browser.completed.size() >= 2; }));
   EXPECT_EQ(Call(dialog.browser, "stored"), "none|player=kept");
   dialog.DestroyWindow();
 }

@@ -8,16 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "browser/html_ctrl.h"
-#include "platform/desktop/resource_model.h"
 #include "platform/desktop/session.h"
 #include "platform/desktop/web/web_browser.h"
+#include "tests/gtk/browser_host_dialog.h"
 #include "tests/gtk/display_test.h"
 
 namespace {
-
-constexpr WORD kHostDialog = 300;
-constexpr RECT kBrowserRect{10, 20, 410, 320};
 
 struct Navigations {
   std::vector<std::string> seen;
@@ -31,51 +27,13 @@ bool Record(const char* url, void* context) {
          std::string(url).find(log->cancelContaining) != std::string::npos;
 }
 
-class RecordingCtrl : public CHtmlCtrl {
- public:
-  std::vector<std::string> completed;
-
- protected:
-  void OnDocumentComplete(LPCSTR url) override {
-    CHtmlCtrl::OnDocumentComplete(url);
-    completed.push_back(url);
-  }
-};
-
-class HostDialog : public CDialog {
- public:
-  HostDialog() : CDialog(kHostDialog) {}
-  RecordingCtrl browser;
-  BOOL OnInitDialog() override {
-    CDialog::OnInitDialog();
-    browser.CreateFromPlaceholder(this, kBrowserRect);
-    return TRUE;
-  }
-};
-
-std::string Text(const VARIANT& value) {
-  char buffer[512] = {};
-  WideCharToMultiByte(CP_UTF8, 0, value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)),
-                      buffer, sizeof buffer - 1, nullptr, nullptr);
-  return buffer;
-}
-
 class WebKitBrowserTest : public DisplayTest {
  protected:
-  const desktop::ResourceSet* Resources() override {
-    static const desktop::ResourceSet resources = [] {
-      desktop::ResourceSet r;
-      r.dialogs.push_back(desktop::DialogResource{
-          kHostDialog, true, WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 300, 220, "Browser host",
-          "MS Shell Dlg", 8, {{"Static", "", WS_CHILD, 0, 50, 5, 40, 20, -1, 0}}});
-      return r;
-    }();
-    return &resources;
-  }
+  const desktop::ResourceSet* Resources() override { return BrowserHostResources(); }
   void SetUp() override {
     DisplayTest::SetUp();
     app_.SetCurrentHandles(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(dialog_.Create(kHostDialog));
+    ASSERT_TRUE(dialog_.Create(kBrowserHostDialog));
     dialog_.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   }
   void TearDown() override {
@@ -98,7 +56,7 @@ class WebKitBrowserTest : public DisplayTest {
   }
 
   CWinApp app_;
-  HostDialog dialog_;
+  BrowserHostDialog dialog_;
   SiteServer site_;
   Navigations navigations_;
 };
@@ -112,11 +70,11 @@ TEST_F(WebKitBrowserTest, APageLoadsAndItsScriptAnswers) {
 
   VARIANT url = Call("portalUrl", {"player"});
   ASSERT_EQ(url.vt, VT_BSTR);
-  EXPECT_EQ(Text(url), "http://pay.test/?user=player&n=\xE6\xB8\xB8");
+  EXPECT_EQ(Utf8Text(url), "http://pay.test/?user=player&n=\xE6\xB8\xB8");
   VariantClear(&url);
   VARIANT joined = Call("joined", {"a\"b", "\\", "c\nd"});
   ASSERT_EQ(joined.vt, VT_BSTR);
-  EXPECT_EQ(Text(joined), "a\"b|\\|c\nd");
+  EXPECT_EQ(Utf8Text(joined), "a\"b|\\|c\nd");
   VariantClear(&joined);
 
   for (const char* failing : {"fails", "noSuchFunction"}) {
@@ -132,7 +90,7 @@ TEST_F(WebKitBrowserTest, TheHostStyleSheetMakesThePageBlackAndThePageShowsInThe
   ASSERT_TRUE(Completes(1));
   VARIANT background = Call("bodyBackground");
   ASSERT_EQ(background.vt, VT_BSTR);
-  EXPECT_EQ(Text(background), "rgb(0, 0, 0)");
+  EXPECT_EQ(Utf8Text(background), "rgb(0, 0, 0)");
   VariantClear(&background);
 
   // The browser rectangle in screen coordinates: the page's red mark at its
@@ -156,7 +114,7 @@ TEST_F(WebKitBrowserTest, KeysTypedOnTheRealKeyboardReachThePageThroughTheDeskto
       << "the click on the page did not give the browser the focus";
   ASSERT_TRUE(PumpUntil([&] {
     VARIANT id = Call("focusedId");
-    bool input = id.vt == VT_BSTR && Text(id) == "name";
+    bool input = id.vt == VT_BSTR && Utf8Text(id) == "name";
     VariantClear(&id);
     return input;
   })) << "the click did not reach the page's input";
@@ -164,7 +122,7 @@ TEST_F(WebKitBrowserTest, KeysTypedOnTheRealKeyboardReachThePageThroughTheDeskto
   std::string value;
   EXPECT_TRUE(PumpUntil([&] {
     VARIANT text = Call("typed");
-    value = text.vt == VT_BSTR ? Text(text) : "?";
+    value = text.vt == VT_BSTR ? Utf8Text(text) : "?";
     VariantClear(&text);
     return value == "abc";
   })) << "the page's input holds \"" << value << "\"";
@@ -196,7 +154,7 @@ TEST_F(WebKitBrowserTest, AFrameAsksBeforeItNavigatesAndMayBeCancelled) {
             (std::vector<std::string>{site_.Address("frames.html"), site_.Address("other.html")}));
   VARIANT text = Call("frameText");
   ASSERT_EQ(text.vt, VT_BSTR);
-  EXPECT_EQ(Text(text), "The other page.");
+  EXPECT_EQ(Utf8Text(text), "The other page.");
   VariantClear(&text);
 
   navigations_.cancelContaining = "other";
@@ -205,7 +163,7 @@ TEST_F(WebKitBrowserTest, AFrameAsksBeforeItNavigatesAndMayBeCancelled) {
   EXPECT_EQ(navigations_.seen.size(), 4u);
   text = Call("frameText");
   ASSERT_EQ(text.vt, VT_BSTR);
-  EXPECT_EQ(Text(text), "");
+  EXPECT_EQ(Utf8Text(text), "");
   VariantClear(&text);
 }
 

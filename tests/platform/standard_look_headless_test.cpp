@@ -26,6 +26,24 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG;
 }
 
+// A window's frame as drawn: its screen rectangle, the border's width and
+// the caption's bottom, both in window coordinates.
+struct FrameGeometry {
+  RECT window{};
+  int frame = 0;
+  int captionBottom = 0;
+};
+
+FrameGeometry MeasureFrame(HWND hwnd) {
+  FrameGeometry g;
+  GetWindowRect(hwnd, &g.window);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  g.frame = origin.x - g.window.left;
+  g.captionBottom = origin.y - g.window.top;
+  return g;
+}
+
 class StandardLookHeadlessTest : public PlatformTest {
  protected:
   // A memory DC with the system font, made within the run.
@@ -177,11 +195,7 @@ TEST_F(StandardLookHeadlessTest, PushButtonsHaveTheClassicEdges) {
 TEST_F(StandardLookHeadlessTest, TheCaptionBarTakesTheActivationColoursAndShowsACloseBox) {
   HWND dialog = OpenDialog();
   ASSERT_TRUE(dialog);
-  RECT window{};
-  GetWindowRect(dialog, &window);
-  POINT origin{0, 0};
-  ClientToScreen(dialog, &origin);
-  int frame = origin.x - window.left, captionBottom = origin.y - window.top;
+  const auto [window, frame, captionBottom] = MeasureFrame(dialog);
   int width = window.right - window.left;
   POINT onBar{width * 2 / 3, (frame + captionBottom) / 2};
   auto active = CaptureWindow(dialog, true);
@@ -217,11 +231,7 @@ TEST_F(StandardLookHeadlessTest, CaptionButtonsAreDrawnWhereHitTestingFindsThem)
                               nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(hwnd);
   UpdateWindow(hwnd);
-  RECT window{};
-  GetWindowRect(hwnd, &window);
-  POINT origin{0, 0};
-  ClientToScreen(hwnd, &origin);
-  int frame = origin.x - window.left, captionBottom = origin.y - window.top;
+  const auto [window, frame, captionBottom] = MeasureFrame(hwnd);
   int y = (frame + captionBottom) / 2;
   auto pixels = CaptureWindow(hwnd, true);
   const int kButtonWidth = 36;  // SM_CXSIZE

@@ -5,6 +5,11 @@
 
 namespace desktop {
 
+// WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC: a control asks its parent for its colours.
+inline bool IsControlColourMessage(UINT message) {
+  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 // WM_SETFONT and WM_GETFONT, as every control answers them.
 LRESULT ControlFont(Window& w, UINT message, WPARAM wParam);
 

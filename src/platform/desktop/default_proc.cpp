@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/desktop/controls.h"
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/mouse.h"
 #include "platform/desktop/nonclient_painting.h"
@@ -115,6 +116,9 @@ LRESULT DefaultControlColors(UINT message, HDC dc) {
 LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Window* w = Current().Require(hwnd);
   if (!w) return 0;
+  if (desktop::IsControlColourMessage(message)) {
+    return DefaultControlColors(message, reinterpret_cast<HDC>(wParam));
+  }
   switch (message) {
     case WM_NCCREATE: {
       auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
@@ -189,14 +193,6 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case desktop::kThemedCaptionRedraw:
       desktop::PaintStandardCaption(hwnd, w->frameActive);
       return 0;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      return DefaultControlColors(message, reinterpret_cast<HDC>(wParam));
     case WM_NCHITTEST:
       return desktop::DefaultHitTest(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_SETCURSOR:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/api/gdi_functions.h"
+#include "platform/desktop/controls.h"
 #include "platform/desktop/dialog_units.h"
 #include "platform/desktop/frame_metrics.h"
 #include "platform/desktop/state.h"
@@ -252,20 +253,10 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     INT_PTR handled = proc(dialog, message, wParam, lParam);
     if (!IsWindow(dialog)) return handled;
     if (handled) {
-      switch (message) {
-        case WM_INITDIALOG:
-        case WM_QUERYDRAGICON:
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-          return handled;
-        default:
-          return GetWindowLongPtrA(dialog, DWLP_MSGRESULT);
-      }
+      // These answers are the procedure's return value itself; the rest lie in DWLP_MSGRESULT.
+      bool answerIsReturned = message == WM_INITDIALOG || message == WM_QUERYDRAGICON ||
+                              desktop::IsControlColourMessage(message);
+      return answerIsReturned ? handled : GetWindowLongPtrA(dialog, DWLP_MSGRESULT);
     }
   }
   desktop::DialogState* d = desktop::DialogOf(dialog);
