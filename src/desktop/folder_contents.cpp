@@ -39,8 +39,9 @@ int DeleteFolderContents(LPCSTR folder) {
     more = listing.FindNextFile();
     CString name = listing.GetFileName();
     if (IsKept(name)) continue;
-    CString path;
-    path.Format("%s\\%s", folder, name.GetString());
+    CString path = folder;
+    path += '\\';
+    path += name;
     ClearReadOnly(path);
     DeleteEntry(path, listing.GetAttributes());
   }

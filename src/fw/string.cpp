@@ -3,28 +3,11 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "fw/app.h"
 #include "fw/mbcs.h"
-
-namespace {
-
-// The text with ASCII letters in lower case, two-byte characters unchanged.
-std::string FoldedCase(const char* text) {
-  std::string out = text ? text : "";
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(out[i]);
-    if (AfxCharWidth(out, i) == 2) {
-      ++i;
-    } else if (c >= 'A' && c <= 'Z') {
-      out[i] = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 CString::CString(const char* text, int length) {
   if (text && length > 0) text_.assign(text, static_cast<std::size_t>(length));
@@ -101,12 +84,16 @@ void CString::Truncate(int length) {
 void CString::Format(const char* format, ...) {
   va_list args;
   va_start(args, format);
+  // Most texts fit the first buffer: formatted once, not measured first.
+  char first[512];
   va_list copy;
   va_copy(copy, args);
-  int needed = std::vsnprintf(nullptr, 0, format, copy);
+  int needed = std::vsnprintf(first, sizeof first, format, copy);
   va_end(copy);
   if (needed < 0) {
     text_.clear();
+  } else if (static_cast<std::size_t>(needed) < sizeof first) {
+    text_.assign(first, static_cast<std::size_t>(needed));
   } else {
     std::vector<char> buffer(static_cast<std::size_t>(needed) + 1);
     std::vsnprintf(buffer.data(), buffer.size(), format, args);
@@ -134,7 +121,22 @@ void CString::ReleaseBuffer(int newLength) {
 }
 
 int CString::CompareNoCase(const char* other) const {
-  return FoldedCase(text_.c_str()).compare(FoldedCase(other));
+  // The two texts with ASCII letters in lower case (two-byte characters
+  // unchanged), compared byte by byte, without making folded copies: up to
+  // their first difference both texts hold the same characters, so their
+  // two-byte characters start at the same places.
+  std::string_view a = text_, b = other ? other : "";
+  bool trail = false;  // the byte is the second of a two-byte character
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (!trail) {
+      if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
+      if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
+    }
+    if (x != y) return x < y ? -1 : 1;
+    trail = !trail && AfxIsLeadByte(x);
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 int CString::ReverseFind(char c) const {

@@ -56,11 +56,34 @@ TEST(CStringTest, SlicesClampToTheString) {
 }
 
 TEST(CStringTest, FormatGrowsAsNeeded) {
-  CString s;
-  std::string reason(300, 'r');
-  s.Format("文件打开失败%s", reason.c_str());
-  EXPECT_EQ(s.GetLength(), 12 + 300);
-  EXPECT_EQ(s.Left(12), "文件打开失败");
+  // Around the size that is formatted without measuring first, and well past it.
+  for (std::size_t length : {0, 300, 499, 500, 501, 4000}) {
+    CString s;
+    std::string reason(length, 'r');
+    if (length) reason.back() = 'z';
+    s.Format("文件打开失败%s", reason.c_str());
+    ASSERT_EQ(s.GetLength(), static_cast<int>(12 + length)) << length;
+    EXPECT_EQ(s.Left(12), "文件打开失败");
+    EXPECT_EQ(std::string(s.GetString() + 12), reason) << length;
+  }
+}
+
+TEST(CStringTest, CompareNoCaseFoldsOnlySingleByteLetters) {
+  struct Case {
+    const char* a;
+    const char* b;
+    int sign;
+  };
+  // "\x81\x41" is one two-byte character whose second byte is "A": it is
+  // not a letter and keeps its case.
+  for (const Case& c : {Case{"Desktop.INI", "desktop.ini", 0}, Case{"", "", 0},
+                        Case{"abc", "ABD", -1}, Case{"abd", "ABC", 1}, Case{"ab", "ABC", -1},
+                        Case{"abc", "AB", 1}, Case{"\x81\x41", "\x81\x61", -1},
+                        Case{"x\x81\x41y", "X\x81\x41Y", 0}, Case{"\x81", "\x81" "A", -1},
+                        Case{"[", "A", -1}, Case{"\xB0\xA1", "a", 1}}) {
+    int result = CString(c.a).CompareNoCase(c.b);
+    EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " / " << c.b;
+  }
 }
 
 TEST(CStringTest, GetBufferAndReleaseBuffer) {

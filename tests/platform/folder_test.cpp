@@ -13,6 +13,15 @@ namespace {
 // between tests.
 std::string g_root;
 
+void MakeFile(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  WriteFile(file, "data", 4, &written, nullptr);
+  CloseHandle(file);
+}
+
 class FolderTest : public PlatformTest {
  protected:
   void SetUp() override {
@@ -23,14 +32,6 @@ class FolderTest : public PlatformTest {
     ASSERT_TRUE(CreateDirectoryA(g_root.c_str(), nullptr));
   }
   static std::string At(const std::string& name) { return g_root + "\\" + name; }
-  static void MakeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(file, "data", 4, &written, nullptr);
-    CloseHandle(file);
-  }
   // Every name the pattern lists, with the directory bit as a trailing "\".
   static std::set<std::string> List(const std::string& pattern) {
     std::set<std::string> names;
@@ -146,6 +147,102 @@ TEST_F(FolderTest, FoldersAreRemovedOnlyWhenEmptyAndNeverAsFiles) {
   EXPECT_TRUE(RemoveDirectoryA(At("sub").c_str()));  // names compare without case
   EXPECT_EQ(GetFileAttributesA(At("Sub").c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+// An entry that a listing has just returned, changed through the desktop
+// while the listing is still open, is answered as it is now: a walk that
+// lists, inspects and deletes sees its own changes.
+enum class EntryNow { kMissing, kFile, kReadOnlyFile, kFolder };
+
+struct ChangeOfAListedEntry {
+  const char* name;
+  void (*makeEntry)(const std::string& path);
+  void (*change)(const std::string& path);
+  EntryNow now;
+};
+
+class ChangeOfAListedEntryTest : public FolderTest,
+                                 public ::testing::WithParamInterface<ChangeOfAListedEntry> {};
+
+TEST_P(ChangeOfAListedEntryTest, IsAnsweredAsTheEntryIsNow) {
+  std::string entry = At("entry");
+  GetParam().makeEntry(entry);
+  MakeFile(At("other"));
+  WIN32_FIND_DATAA data;
+  HANDLE listing = FindFirstFileA(At("*").c_str(), &data);
+  ASSERT_NE(listing, INVALID_HANDLE_VALUE);
+  while (FindNextFileA(listing, &data)) {}  // every entry returned, the listing kept open
+  ASSERT_NE(GetFileAttributesA(entry.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  GetParam().change(entry);
+  SetLastError(0);
+  DWORD attributes = GetFileAttributesA(entry.c_str());
+  switch (GetParam().now) {
+    case EntryNow::kMissing:
+      EXPECT_EQ(attributes, INVALID_FILE_ATTRIBUTES);
+      EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+      EXPECT_FALSE(DeleteFileA(entry.c_str()));
+      EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+      break;
+    case EntryNow::kFile:
+      ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+      EXPECT_FALSE(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) << attributes;
+      EXPECT_TRUE(DeleteFileA(entry.c_str()));
+      break;
+    case EntryNow::kReadOnlyFile:
+      ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+      EXPECT_EQ(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY),
+                static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+      EXPECT_FALSE(DeleteFileA(entry.c_str()));
+      EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+      ASSERT_TRUE(SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL));
+      EXPECT_TRUE(DeleteFileA(entry.c_str()));
+      break;
+    case EntryNow::kFolder:
+      ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+      EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << attributes;
+      EXPECT_FALSE(DeleteFileA(entry.c_str()));
+      EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+      EXPECT_TRUE(RemoveDirectoryA(entry.c_str()));
+      break;
+  }
+  EXPECT_EQ(GetFileAttributesA(entry.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(FindClose(listing));
+}
+
+void MakeFolder(const std::string& path) { ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)); }
+void MakeReadOnlyFile(const std::string& path) {
+  MakeFile(path);
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangeOfAListedEntryTest,
+    ::testing::Values(
+        ChangeOfAListedEntry{"MadeReadOnly", MakeFile, MakeReadOnlyFile, EntryNow::kReadOnlyFile},
+        ChangeOfAListedEntry{"MadeWritable", MakeReadOnlyFile,
+                             [](const std::string& p) { SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL); },
+                             EntryNow::kFile},
+        ChangeOfAListedEntry{"Deleted", MakeFile, [](const std::string& p) { DeleteFileA(p.c_str()); },
+                             EntryNow::kMissing},
+        ChangeOfAListedEntry{"ReplacedByAFolder", MakeFile,
+                             [](const std::string& p) {
+                               DeleteFileA(p.c_str());
+                               MakeFolder(p);
+                             },
+                             EntryNow::kFolder},
+        ChangeOfAListedEntry{"FolderReplacedByAFile", MakeFolder,
+                             [](const std::string& p) {
+                               RemoveDirectoryA(p.c_str());
+                               MakeFile(p);
+                             },
+                             EntryNow::kFile},
+        ChangeOfAListedEntry{"RewrittenReadOnly", MakeFile,
+                             [](const std::string& p) {
+                               DeleteFileA(p.c_str());
+                               MakeReadOnlyFile(p);
+                             },
+                             EntryNow::kReadOnlyFile}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FolderTest, CodePage936NamesAreListedInCodePage936) {
   MakeFile(At("存档.txt"));

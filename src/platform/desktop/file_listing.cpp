@@ -41,23 +41,28 @@ bool Match(const std::string& name, std::size_t n, const std::string& pattern, s
 
 }  // namespace
 
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
+std::string FoldPattern(const std::string& pattern) {
   std::string folded = FoldCase936(pattern);
-  if (folded == "*.*") folded = "*";  // as in MS-DOS: also names without a dot
-  return Match(FoldCase936(name), 0, folded, 0);
+  return folded == "*.*" ? "*" : folded;  // as in MS-DOS: also names without a dot
 }
 
-FolderListing::FolderListing(const FileSystem& files, std::string realFolder, std::string pattern,
-                             bool listDots)
-    : files_(files), folder_(std::move(realFolder)), pattern_(std::move(pattern)),
-      listDots_(listDots) {
+bool MatchesFoldedPattern(const std::string& name, const std::string& foldedPattern) {
+  return foldedPattern == "*" || Match(FoldCase936(name), 0, foldedPattern, 0);
+}
+
+FolderListing::FolderListing(FileSystem& files, std::string windowsFolder, std::string realFolder,
+                             std::string pattern, bool listDots)
+    : files_(files), windowsFolder_(std::move(windowsFolder)), folder_(std::move(realFolder)),
+      pattern_(FoldPattern(pattern)), listDots_(listDots) {
   dir_ = opendir(folder_.c_str());
   if (!dir_) openError_ = (errno == ENOENT || errno == ENOTDIR) ? ERROR_PATH_NOT_FOUND
                                                                 : ERROR_ACCESS_DENIED;
 }
 
 FolderListing::~FolderListing() {
-  if (dir_) closedir(dir_);
+  if (!dir_) return;
+  files_.ListingClosed(dirfd(dir_));
+  closedir(dir_);
 }
 
 bool FolderListing::Next(WIN32_FIND_DATAA* data) {
@@ -65,10 +70,11 @@ bool FolderListing::Next(WIN32_FIND_DATAA* data) {
     bool dots = std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0;
     if (dots && !listDots_) continue;
     std::string name = Utf8ToCp936(entry->d_name);
-    if (name.size() >= MAX_PATH || !MatchesPattern(name, pattern_)) continue;
+    if (name.size() >= MAX_PATH || !MatchesFoldedPattern(name, pattern_)) continue;
     std::string real = folder_ + (folder_ == "/" ? "" : "/") + entry->d_name;
     unsigned long long size = 0;
-    DWORD attributes = files_.Attributes(real, &size);
+    DWORD attributes = files_.ListedAttributes(dirfd(dir_), entry->d_name,
+                                               windowsFolder_ + "\\" + name, std::move(real), &size);
     if (attributes == INVALID_FILE_ATTRIBUTES) continue;  // gone meanwhile
     std::memset(data, 0, sizeof *data);
     data->dwFileAttributes = attributes;

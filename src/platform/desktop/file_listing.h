@@ -15,10 +15,11 @@ class FileSystem;
 
 class FolderListing {
  public:
+  // `windowsFolder`: the folder as the program named it in its pattern.
   // `listDots`: whether "." and ".." are listed (every folder but a
   // drive's root). Fails with a Windows error when the folder cannot be read.
-  FolderListing(const FileSystem& files, std::string realFolder, std::string pattern,
-                bool listDots);
+  FolderListing(FileSystem& files, std::string windowsFolder, std::string realFolder,
+                std::string pattern, bool listDots);
   ~FolderListing();
   FolderListing(const FolderListing&) = delete;
   FolderListing& operator=(const FolderListing&) = delete;
@@ -28,16 +29,19 @@ class FolderListing {
   bool Next(WIN32_FIND_DATAA* data);
 
  private:
-  const FileSystem& files_;
+  FileSystem& files_;
+  std::string windowsFolder_;
   std::string folder_;
-  std::string pattern_;
+  std::string pattern_;  // folded
   bool listDots_;
   DIR* dir_ = nullptr;
   DWORD openError_ = ERROR_SUCCESS;
 };
 
 // Windows wildcard matching ("*", "?"; "*.*" matches every name), without
-// regard to case, one code page 936 character at a time.
-bool MatchesPattern(const std::string& name, const std::string& pattern);
+// regard to case, one code page 936 character at a time. A listing folds
+// its pattern once (FoldPattern) and matches every name against that.
+std::string FoldPattern(const std::string& pattern);
+bool MatchesFoldedPattern(const std::string& name, const std::string& foldedPattern);
 
 }  // namespace desktop

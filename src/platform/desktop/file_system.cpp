@@ -87,6 +87,7 @@ void FileSystem::MapDrive(char letter, std::string realFolder) {
 
 std::string FileSystem::RealPath(const std::string& windowsPath) const {
   if (windowsPath.size() < 2 || windowsPath[1] != ':') return {};
+  if (const ListedEntry* listed = memo_.FindByWindowsPath(windowsPath)) return listed->realPath;
   auto drive = drives_.find(static_cast<char>(std::toupper(static_cast<unsigned char>(windowsPath[0]))));
   if (drive == drives_.end()) return {};
   std::string real = drive->second;
@@ -96,7 +97,7 @@ std::string FileSystem::RealPath(const std::string& windowsPath) const {
   std::string exact = real == "/" ? std::string() : real;
   for (const std::string& part : parts) exact += "/" + Cp936ToUtf8(part);
   struct stat st;
-  if (!exact.empty() && lstat(exact.c_str(), &st) == 0) return exact;
+  if (!exact.empty() && LookUp(exact, &st)) return exact;
   for (const std::string& part : parts) {
     std::string name = Cp936ToUtf8(part);
     real = (real == "/" ? std::string() : real) + "/" + MatchEntry(real, name);
@@ -107,6 +108,19 @@ std::string FileSystem::RealPath(const std::string& windowsPath) const {
 FileSystem::OpenFile* FileSystem::Find(HANDLE handle) {
   auto it = open_.find(reinterpret_cast<ULONG_PTR>(handle));
   return it == open_.end() ? nullptr : &it->second;
+}
+
+bool FileSystem::LookUp(const std::string& realPath, struct stat* st) const {
+  if (const ListedEntry* listed = memo_.Find(realPath)) {
+    *st = listed->st;
+    return true;
+  }
+  return lstat(realPath.c_str(), st) == 0;
+}
+
+void FileSystem::Changing(const std::string& realPath, const struct stat* st) {
+  memo_.Forget(realPath);
+  if (st) memo_.ForgetFile(st->st_dev, st->st_ino);
 }
 
 HANDLE FileSystem::Open(const std::string& windowsPath, DWORD access, DWORD share,
@@ -148,6 +162,7 @@ HANDLE FileSystem::Open(const std::string& windowsPath, DWORD access, DWORD shar
     return INVALID_HANDLE_VALUE;
   }
   fstat(fd, &st);
+  Changing(real, &st);  // it may have been created or truncated, and may be written
   ULONG_PTR key = next_;
   next_ += 4;
   open_[key] = OpenFile{fd, static_cast<unsigned long long>(st.st_dev),
@@ -206,6 +221,7 @@ BOOL FileSystem::Write(HANDLE handle, const void* buffer, DWORD toWrite, DWORD* 
     SetError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
+  memo_.ForgetFile(file->device, file->inode);
   DWORD total = 0;
   while (total < toWrite) {
     ssize_t n = ::write(file->fd, static_cast<const char*>(buffer) + total, toWrite - total);

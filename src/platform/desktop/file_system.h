@@ -4,7 +4,8 @@
 // sharing rules of CreateFile between the handles the program holds.
 // Attribute bits: read-only is the owner's missing write permission (kept
 // by the real file system); hidden, system and archive are kept here, by
-// file identity, for as long as the run lasts.
+// file identity, for as long as the run lasts. The entries listings
+// returned last are remembered (EntryMemo) until they change.
 #pragma once
 
 #include <sys/stat.h>
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "platform/api/kernel_functions.h"
+#include "platform/desktop/entry_memo.h"
 
 namespace desktop {
 
@@ -45,6 +47,13 @@ class FileSystem {
   // symbolic link is a reparse point (and a directory when it points at
   // one), never followed. INVALID_FILE_ATTRIBUTES when there is no entry.
   DWORD Attributes(const std::string& realPath, unsigned long long* size = nullptr) const;
+  // The same for an entry a listing reads: `name` in the open folder
+  // `folderFd`, at `realPath` and, as the program names it, `windowsPath`.
+  // The look-up is remembered for the calls that follow on the entry.
+  DWORD ListedAttributes(int folderFd, const char* name, std::string windowsPath,
+                         std::string realPath, unsigned long long* size);
+  // A listing closes its folder `folderFd`: its entries are forgotten.
+  void ListingClosed(int folderFd) { memo_.ForgetFolder(folderFd); }
   // Each answers a Windows error code, ERROR_SUCCESS on success.
   DWORD SetAttributes(const std::string& realPath, DWORD attributes);
   DWORD DeleteFile(const std::string& realPath);
@@ -69,6 +78,10 @@ class FileSystem {
     DWORD share;
   };
   OpenFile* Find(HANDLE handle);
+  // lstat, answered from the memo when it holds the entry.
+  bool LookUp(const std::string& realPath, struct stat* st) const;
+  // Before a change at `realPath` (`st`: its look-up, when it exists).
+  void Changing(const std::string& realPath, const struct stat* st);
   bool HeldWithoutDeleteSharing(const std::string& realPath) const;
   DWORD AttributesOf(const std::string& realPath, const struct stat& st) const;
   bool IsDriveRoot(const std::string& realFolder) const;
@@ -79,6 +92,7 @@ class FileSystem {
   // Hidden, system and archive bits by (device, inode), once set.
   std::map<std::pair<unsigned long long, unsigned long long>, DWORD> storedBits_;
   ULONG_PTR next_ = 0x104;
+  EntryMemo memo_;
 };
 
 }  // namespace desktop

@@ -1,5 +1,6 @@
 // Folder entries: attributes, deleting files, creating and removing
 // folders, and folder listings.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,9 +37,20 @@ DWORD FileSystem::MissingEntryError(const std::string& realPath) const {
 
 DWORD FileSystem::Attributes(const std::string& realPath, unsigned long long* size) const {
   struct stat st;
-  if (lstat(realPath.c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
+  if (!LookUp(realPath, &st)) return INVALID_FILE_ATTRIBUTES;
   if (size) *size = static_cast<unsigned long long>(st.st_size);
   return AttributesOf(realPath, st);
+}
+
+DWORD FileSystem::ListedAttributes(int folderFd, const char* name, std::string windowsPath,
+                                   std::string realPath, unsigned long long* size) {
+  // Relative to the open folder: the kernel walks one name, not the whole path.
+  struct stat st;
+  if (fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return INVALID_FILE_ATTRIBUTES;
+  if (size) *size = static_cast<unsigned long long>(st.st_size);
+  DWORD attributes = AttributesOf(realPath, st);
+  memo_.Remember(ListedEntry{std::move(windowsPath), std::move(realPath), folderFd, name, st});
+  return attributes;
 }
 
 DWORD FileSystem::AttributesOf(const std::string& realPath, const struct stat& st) const {
@@ -58,7 +70,9 @@ DWORD FileSystem::AttributesOf(const std::string& realPath, const struct stat& s
 
 DWORD FileSystem::SetAttributes(const std::string& realPath, DWORD attributes) {
   struct stat st;
-  if (lstat(realPath.c_str(), &st) != 0) return MissingEntryError(realPath);
+  bool found = LookUp(realPath, &st);
+  Changing(realPath, found ? &st : nullptr);
+  if (!found) return MissingEntryError(realPath);
   // The directory and reparse-point bits are the entry's nature, not
   // settable; Windows ignores them here.
   attributes &= ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
@@ -86,16 +100,23 @@ bool FileSystem::HeldWithoutDeleteSharing(const std::string& realPath) const {
 
 DWORD FileSystem::DeleteFile(const std::string& realPath) {
   struct stat st;
-  if (lstat(realPath.c_str(), &st) != 0) return MissingEntryError(realPath);
+  if (!LookUp(realPath, &st)) return MissingEntryError(realPath);
   DWORD attributes = AttributesOf(realPath, st);
   if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return ERROR_ACCESS_DENIED;
   if (!S_ISLNK(st.st_mode) && HeldWithoutDeleteSharing(realPath)) return ERROR_SHARING_VIOLATION;
-  if (unlink(realPath.c_str()) != 0) return ERROR_ACCESS_DENIED;
+  // A listed entry goes by its name in the listing's open folder: the
+  // kernel then walks one name, not the whole path.
+  const ListedEntry* listed = memo_.Find(realPath);
+  int failed = listed ? unlinkat(listed->folderFd, listed->name.c_str(), 0) : unlink(realPath.c_str());
+  int error = errno;
+  Changing(realPath, &st);
+  if (failed) return error == ENOENT ? MissingEntryError(realPath) : ERROR_ACCESS_DENIED;  // gone meanwhile
   if (st.st_nlink <= 1) storedBits_.erase(Identity(st));
   return ERROR_SUCCESS;
 }
 
 DWORD FileSystem::CreateDirectory(const std::string& realPath) {
+  Changing(realPath, nullptr);
   if (mkdir(realPath.c_str(), 0755) == 0) return ERROR_SUCCESS;
   if (errno == EEXIST) return ERROR_ALREADY_EXISTS;
   if (errno == ENOENT || errno == ENOTDIR) return ERROR_PATH_NOT_FOUND;
@@ -104,7 +125,9 @@ DWORD FileSystem::CreateDirectory(const std::string& realPath) {
 
 DWORD FileSystem::RemoveDirectory(const std::string& realPath) {
   struct stat st;
-  if (lstat(realPath.c_str(), &st) != 0) return MissingEntryError(realPath);
+  bool found = LookUp(realPath, &st);
+  Changing(realPath, found ? &st : nullptr);
+  if (!found) return MissingEntryError(realPath);
   DWORD attributes = AttributesOf(realPath, st);
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return ERROR_DIRECTORY;
   // A link to a folder is removed as the link; what it points to stays.
@@ -138,7 +161,8 @@ HANDLE FileSystem::FindFirst(const std::string& windowsPattern, WIN32_FIND_DATAA
     SetError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  auto listing = std::make_unique<FolderListing>(*this, folder, name, !IsDriveRoot(folder));
+  auto listing = std::make_unique<FolderListing>(*this, windowsPattern.substr(0, cut), folder, name,
+                                                 !IsDriveRoot(folder));
   if (listing->openError()) {
     SetError(listing->openError());
     return INVALID_HANDLE_VALUE;
