@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "fw/app.h"
@@ -16,6 +17,7 @@
 #include "platform/desktop/headless_host.h"
 #include "platform/desktop/script.h"
 #include "platform/desktop/session.h"
+#include "platform/desktop/startup_timings.h"
 
 // The program's resources, compiled from res/.
 const desktop::ResourceSet& AfxProgramResources();
@@ -35,7 +37,9 @@ const char kUsage[] =
     "                    (wait MS, key NAME, key alt+NAME, answer ok|cancel|yes|no [after MS],\n"
     "                    move X Y, click X Y: the mouse, in screen pixels,\n"
     "                    menu COMMAND-ID|dismiss [after MS])\n"
-    "  --quiet           print nothing but errors\n";
+    "  --quiet           print nothing but errors\n"
+    "  --timings         print where the start's time goes on standard error, in ms\n"
+    "                    since the process started, until the login page is loaded\n";
 
 // This file as a Windows path on drive Z:.
 std::string OwnPathOnDriveZ() {
@@ -80,6 +84,8 @@ int main(int argc, char** argv) {
       headless = true;
     } else if (arg == "--quiet") {
       quiet = true;
+    } else if (arg == "--timings") {
+      desktop::startup::Enable();
     } else {
       std::fprintf(stderr, "%s: unknown or incomplete option \"%s\"\n", argv[0], arg.c_str());
       std::fprintf(stderr, kUsage, argv[0]);
@@ -115,8 +121,13 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     };
   }
-  desktop::Session session(std::move(options));
+  std::optional<desktop::Session> session;
+  {
+    desktop::startup::Scope timing("desktop set up");
+    session.emplace(std::move(options));
+  }
   int code = AfxWinMain(::GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT);
+  desktop::startup::Finish();  // a run that ended before its page was loaded
   if (!quiet) std::printf("[%6u ms] the program ended with code %d\n", static_cast<unsigned>(clock->Now()), code);
   return code;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop/gtk/gtk_host.h"
+#include "platform/desktop/gtk/webkit_engine.h"
 #include "platform/desktop/session.h"
 #include "platform/desktop/web/web_browser.h"
 #include "tests/gtk/browser_host_dialog.h"
@@ -60,6 +62,25 @@ class WebKitBrowserTest : public DisplayTest {
   SiteServer site_;
   Navigations navigations_;
 };
+
+TEST_F(WebKitBrowserTest, TheViewIsMadeAfterTheFirstFrameOrWhenAPageIsOpenedBefore) {
+  auto& engine = static_cast<desktop::gtk::WebKitEngine&>(
+      desktop::web::BrowserOf(dialog_.browser.m_hWnd)->engine());
+  // WebKit waits: the window's first frame comes without it.
+  EXPECT_FALSE(engine.hasView());
+  ASSERT_TRUE(PumpUntil([&] { return host().firstFrameDrawn(); }));
+  EXPECT_FALSE(engine.hasView()) << "the view was made before the first frame";
+  ASSERT_TRUE(PumpUntil([&] { return engine.hasView(); }, 10000)) << "no view after the first frame";
+
+  // A browser made once a frame is on the screen has its view at once; a
+  // page opened before the view is there makes it.
+  BrowserHostDialog second;
+  ASSERT_TRUE(second.Create(kBrowserHostDialog));
+  EXPECT_TRUE(static_cast<desktop::gtk::WebKitEngine&>(
+                  desktop::web::BrowserOf(second.browser.m_hWnd)->engine())
+                  .hasView());
+  second.DestroyWindow();
+}
 
 TEST_F(WebKitBrowserTest, APageLoadsAndItsScriptAnswers) {
   std::string page = site_.Address("index.html");

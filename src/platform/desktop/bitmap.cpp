@@ -5,6 +5,7 @@
 
 #include "platform/desktop/bitmap_file.h"
 #include "platform/desktop/gdi_internal.h"
+#include "platform/desktop/startup_timings.h"
 
 using desktop::Bitmap;
 using desktop::DcKind;
@@ -38,6 +39,7 @@ HBITMAP LoadFromResources(ULONG_PTR id) {
   if (resources) {
     for (const desktop::FileResource& file : resources->bitmaps) {
       if (file.id != id) continue;
+      desktop::startup::Scope timing("artwork decode", true);
       std::optional<Bitmap> bitmap = desktop::ReadBitmapFile(file.bytes);
       if (!bitmap) break;
       return Gdi().NewBitmap(std::move(*bitmap));

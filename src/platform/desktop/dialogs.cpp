@@ -7,6 +7,7 @@
 #include "platform/desktop/controls.h"
 #include "platform/desktop/dialog_units.h"
 #include "platform/desktop/frame_metrics.h"
+#include "platform/desktop/startup_timings.h"
 #include "platform/desktop/state.h"
 
 using desktop::Current;
@@ -100,8 +101,11 @@ HWND CreateFromResource(const desktop::DialogResource& tmpl, HINSTANCE instance,
   if (units.font) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(units.font), FALSE);
   if (!IsWindow(hwnd)) return nullptr;
   HWND first = FirstTabStop(hwnd);
-  LRESULT focusDefault =
-      SendMessageA(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param);
+  LRESULT focusDefault = 0;
+  {
+    desktop::startup::Scope timing("dialog init (WM_INITDIALOG)");
+    focusDefault = SendMessageA(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param);
+  }
   if (!IsWindow(hwnd)) return nullptr;
   if (focusDefault && first && IsWindow(first)) SetFocus(first);
   if ((tmpl.style & WS_VISIBLE) && !(GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE)) {

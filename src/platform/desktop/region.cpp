@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/desktop/gdi_internal.h"
+#include "platform/desktop/startup_timings.h"
 
 using desktop::Gdi;
 using desktop::Region;
@@ -42,6 +43,7 @@ BOOL WINAPI SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
 }
 
 HRGN WINAPI ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
+  desktop::startup::Scope timing("window regions", true);
   // The header must be whole; nCount rectangles follow it. Its type is not
   // looked at, as on Windows. Unlike Windows, a count that would read past
   // the size given is refused rather than read.
@@ -59,6 +61,7 @@ HRGN WINAPI ExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* d
 }
 
 int WINAPI CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
+  desktop::startup::Scope timing("window regions", true);
   Region* d = RequireRegion(dest);
   Region* a = RequireRegion(source1);
   if (!d || !a) return ERROR;

@@ -12,6 +12,7 @@
 #include "platform/desktop/gtk/webkit_engine.h"
 #include "platform/desktop/gtk/window_mirror.h"
 #include "platform/desktop/input.h"
+#include "platform/desktop/startup_timings.h"
 #include "platform/desktop/state.h"
 
 namespace desktop::gtk {
@@ -36,6 +37,7 @@ bool ShownWithParents(State& s, const Window& w) {
 GtkHost::GtkHost() : start_(g_get_monotonic_time()) {}
 
 GtkHost::~GtkHost() {
+  if (afterFirstFrameSource_) g_source_remove(afterFirstFrameSource_);
   for (auto& [child, widget] : embedded_) {
     gtk_widget_destroy(widget);
     g_object_unref(widget);
@@ -153,6 +155,36 @@ void GtkHost::PlaceEmbedded() {
   }
 }
 
+int GtkHost::AfterFirstFrame(std::function<void()> task) {
+  if (framed_ && !afterFirstFrameSource_) {
+    task();
+    return 0;
+  }
+  int id = nextTaskId_++;
+  afterFirstFrame_[id] = std::move(task);
+  return id;
+}
+
+void GtkHost::CancelAfterFirstFrame(int id) { afterFirstFrame_.erase(id); }
+
+void GtkHost::FrameDrawn() {
+  if (framed_) return;
+  framed_ = true;
+  // Once GLib's loop is idle: the frame being drawn reaches the screen first.
+  afterFirstFrameSource_ = g_idle_add(
+      [](gpointer self) -> gboolean {
+        auto* host = static_cast<GtkHost*>(self);
+        host->afterFirstFrameSource_ = 0;
+        while (!host->afterFirstFrame_.empty()) {
+          std::function<void()> task = std::move(host->afterFirstFrame_.begin()->second);
+          host->afterFirstFrame_.erase(host->afterFirstFrame_.begin());
+          task();
+        }
+        return G_SOURCE_REMOVE;
+      },
+      this);
+}
+
 void GtkHost::KeyEvent(const GdkEventKey& event) {
   int key = VirtualKeyOf(event.keyval);
   bool down = event.type == GDK_KEY_PRESS;
@@ -199,6 +231,7 @@ std::unique_ptr<web::WebEngine> GtkHost::CreateWebEngine(web::EngineClient& clie
 }
 
 void GtkHost::ShortcutSaved(const std::string& cp936LinkPath, const ShellLinkFields& link) {
+  startup::Scope timing("desktop launchers", true);
   std::string launcher = xdg_.ShortcutSaved(cp936LinkPath, link);
   if (!launcher.empty()) Log("launcher written: " + Utf8ToCp936(launcher));
 }
@@ -228,7 +261,10 @@ bool UseDisplayHost(SessionOptions& options) {
   // size loops, menus at screen points), which Wayland does not allow a
   // client: on a Wayland session the windows go through XWayland when it is there.
   gdk_set_allowed_backends("x11,*");
-  if (!gtk_init_check(nullptr, nullptr)) return false;
+  {
+    startup::Scope timing("gtk init");
+    if (!gtk_init_check(nullptr, nullptr)) return false;
+  }
   GdkDisplay* display = gdk_display_get_default();
   GdkMonitor* monitor = display ? gdk_display_get_primary_monitor(display) : nullptr;
   if (!monitor && display) monitor = gdk_display_get_monitor(display, 0);

@@ -11,6 +11,7 @@
 
 #include <gtk/gtk.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -65,6 +66,14 @@ class GtkHost final : public Host {
   void Embed(HWND child, GtkWidget* widget);
   void Unembed(HWND child);
 
+  // Runs `task` once a window has shown its first frame, at once when one
+  // has: what the first frame does not need waits for it. The id cancels it.
+  int AfterFirstFrame(std::function<void()> task);
+  void CancelAfterFirstFrame(int id);
+  // A mirror drew its window.
+  void FrameDrawn();
+  bool firstFrameDrawn() const { return framed_; }
+
   // Input from the mirrors.
   void KeyEvent(const GdkEventKey& event);
   void HoldKey(int virtualKey, bool down);
@@ -87,6 +96,10 @@ class GtkHost final : public Host {
   std::set<int> held_;
   std::map<int, GdkEvent*> keyPresses_;
   HWND raised_ = nullptr;
+  bool framed_ = false;                                // a first frame was drawn
+  std::map<int, std::function<void()>> afterFirstFrame_;  // by id, in order
+  int nextTaskId_ = 1;
+  guint afterFirstFrameSource_ = 0;
 };
 
 }  // namespace desktop::gtk

@@ -1,4 +1,5 @@
 #include "platform/desktop/gtk/javascript_call.h"
+#include "platform/desktop/gtk/webkit_library.h"
 
 #include <cstdio>
 
@@ -17,18 +18,18 @@ struct PendingCall {
 
 web::ScriptValue ValueOf(JSCValue* value) {
   web::ScriptValue out;
-  if (jsc_value_is_string(value)) {
+  if (WebKit().jsc_value_is_string(value)) {
     out.kind = web::ScriptValue::Kind::kString;
-    char* text = jsc_value_to_string(value);
+    char* text = WebKit().jsc_value_to_string(value);
     out.text = text ? text : "";
     g_free(text);
-  } else if (jsc_value_is_number(value)) {
+  } else if (WebKit().jsc_value_is_number(value)) {
     out.kind = web::ScriptValue::Kind::kNumber;
-    out.number = jsc_value_to_double(value);
-  } else if (jsc_value_is_boolean(value)) {
+    out.number = WebKit().jsc_value_to_double(value);
+  } else if (WebKit().jsc_value_is_boolean(value)) {
     out.kind = web::ScriptValue::Kind::kBoolean;
-    out.boolean = jsc_value_to_boolean(value);
-  } else if (jsc_value_is_null(value)) {
+    out.boolean = WebKit().jsc_value_to_boolean(value);
+  } else if (WebKit().jsc_value_is_null(value)) {
     out.kind = web::ScriptValue::Kind::kNull;
   }
   return out;  // undefined, objects and functions: undefined
@@ -37,7 +38,7 @@ web::ScriptValue ValueOf(JSCValue* value) {
 void Finished(GObject* view, GAsyncResult* result, gpointer data) {
   auto* call = static_cast<PendingCall*>(data);
   GError* error = nullptr;
-  JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
+  JSCValue* value = WebKit().webkit_web_view_evaluate_javascript_finish(reinterpret_cast<WebKitWebView*>(view), result, &error);
   if (call->abandoned) {
     if (value) g_object_unref(value);
     if (error) g_error_free(error);
@@ -64,7 +65,7 @@ gboolean MarkPassed(gpointer passed) {
 
 web::ScriptOutcome RunScript(WebKitWebView* view, const std::string& script) {
   auto* call = new PendingCall;
-  webkit_web_view_evaluate_javascript(view, script.data(), static_cast<gssize>(script.size()),
+  WebKit().webkit_web_view_evaluate_javascript(view, script.data(), static_cast<gssize>(script.size()),
                                       nullptr, nullptr, nullptr, Finished, call);
   bool passed = false;
   guint timer = g_timeout_add(kLongestWaitMs, MarkPassed, &passed);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/desktop/gtk/webkit_library.h"
 #include "platform/desktop/session.h"
 
 namespace desktop::gtk {
@@ -27,15 +28,15 @@ WebContext::~WebContext() {
 }
 
 WebKitWebContext* WebContext::get() {
-  if (context_) return context_;
+  if (context_ || !LoadWebKit()) return context_;
   std::string cache = RealFolder(kInternetCache, "");
   std::string data = RealFolder(kApplicationData, "\\Tessal\\WebKit");
-  WebKitWebsiteDataManager* manager = webkit_website_data_manager_new(
+  WebKitWebsiteDataManager* manager = WebKit().webkit_website_data_manager_new(
       "base-cache-directory", cache.c_str(), "base-data-directory", data.c_str(), nullptr);
-  context_ = webkit_web_context_new_with_website_data_manager(manager);
+  context_ = WebKit().webkit_web_context_new_with_website_data_manager(manager);
   g_object_unref(manager);
-  webkit_cookie_manager_set_persistent_storage(
-      webkit_web_context_get_cookie_manager(context_), (data + "/cookies.sqlite").c_str(),
+  WebKit().webkit_cookie_manager_set_persistent_storage(
+      WebKit().webkit_web_context_get_cookie_manager(context_), (data + "/cookies.sqlite").c_str(),
       WEBKIT_COOKIE_PERSISTENT_STORAGE_SQLITE);
   return context_;
 }

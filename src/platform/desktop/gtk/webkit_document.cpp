@@ -1,11 +1,12 @@
 #include "platform/desktop/gtk/webkit_document.h"
 
 #include "platform/desktop/gtk/javascript_call.h"
+#include "platform/desktop/gtk/webkit_library.h"
 
 namespace desktop::gtk {
 
 WebKitDocument::WebKitDocument(WebKitWebView* view, std::string address)
-    : view_(WEBKIT_WEB_VIEW(g_object_ref(view))), address_(std::move(address)) {}
+    : view_(reinterpret_cast<WebKitWebView*>(g_object_ref(view))), address_(std::move(address)) {}
 
 WebKitDocument::~WebKitDocument() { Detach(); }
 

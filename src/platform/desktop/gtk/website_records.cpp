@@ -1,6 +1,7 @@
 #include "platform/desktop/gtk/website_records.h"
 
 #include "platform/desktop/codepage.h"
+#include "platform/desktop/gtk/webkit_library.h"
 
 namespace desktop::gtk {
 namespace {
@@ -23,10 +24,10 @@ struct Pending {
 
 void Fetched(GObject* manager, GAsyncResult* result, gpointer data) {
   auto* pending = static_cast<Pending*>(data);
-  GList* records = webkit_website_data_manager_fetch_finish(WEBKIT_WEBSITE_DATA_MANAGER(manager),
+  GList* records = WebKit().webkit_website_data_manager_fetch_finish(reinterpret_cast<WebKitWebsiteDataManager*>(manager),
                                                             result, nullptr);
   if (pending->abandoned) {
-    g_list_free_full(records, reinterpret_cast<GDestroyNotify>(webkit_website_data_unref));
+    g_list_free_full(records, reinterpret_cast<GDestroyNotify>(WebKit().webkit_website_data_unref));
     delete pending;
     return;
   }
@@ -36,7 +37,7 @@ void Fetched(GObject* manager, GAsyncResult* result, gpointer data) {
 
 void Removed(GObject* manager, GAsyncResult* result, gpointer data) {
   auto* pending = static_cast<Pending*>(data);
-  gboolean removed = webkit_website_data_manager_remove_finish(WEBKIT_WEBSITE_DATA_MANAGER(manager),
+  gboolean removed = WebKit().webkit_website_data_manager_remove_finish(reinterpret_cast<WebKitWebsiteDataManager*>(manager),
                                                                result, nullptr);
   if (pending->abandoned) {
     delete pending;
@@ -67,26 +68,27 @@ bool AwaitAnswer(Pending* pending) {
 WebsiteRecords::~WebsiteRecords() { Forget(); }
 
 void WebsiteRecords::Forget() {
-  for (auto& [url, listed] : listed_) webkit_website_data_unref(listed.record);
+  for (auto& [url, listed] : listed_) WebKit().webkit_website_data_unref(listed.record);
   listed_.clear();
 }
 
 WebKitWebsiteDataManager* WebsiteRecords::Manager() {
-  return webkit_web_context_get_website_data_manager(context_.get());
+  return WebKit().webkit_web_context_get_website_data_manager(context_.get());
 }
 
 std::vector<WebsiteDataEntry> WebsiteRecords::List() {
   Forget();
+  if (!context_.get()) return {};  // no WebKit: no website data
   auto* pending = new Pending;
-  webkit_website_data_manager_fetch(Manager(), WEBKIT_WEBSITE_DATA_ALL, nullptr, Fetched, pending);
+  WebKit().webkit_website_data_manager_fetch(Manager(), WEBKIT_WEBSITE_DATA_ALL, nullptr, Fetched, pending);
   if (!AwaitAnswer(pending)) return {};
   std::vector<WebsiteDataEntry> entries;
   for (GList* item = pending->records; item; item = item->next) {
     auto* record = static_cast<WebKitWebsiteData*>(item->data);
-    std::string site = Utf8ToCp936(webkit_website_data_get_name(record));
-    auto types = webkit_website_data_get_types(record);
+    std::string site = Utf8ToCp936(WebKit().webkit_website_data_get_name(record));
+    auto types = WebKit().webkit_website_data_get_types(record);
     auto add = [&](std::string url, DWORD type, WebKitWebsiteDataTypes part) {
-      listed_[url] = Listed{webkit_website_data_ref(record), part};
+      listed_[url] = Listed{WebKit().webkit_website_data_ref(record), part};
       entries.push_back(WebsiteDataEntry{std::move(url), type});
     };
     if (types & kAllButCookies) add("http://" + site + "/", kNormalEntry, kAllButCookies);
@@ -94,7 +96,7 @@ std::vector<WebsiteDataEntry> WebsiteRecords::List() {
       add("Cookie:player@" + site + "/", kCookieEntry, WEBKIT_WEBSITE_DATA_COOKIES);
     }
   }
-  g_list_free_full(pending->records, reinterpret_cast<GDestroyNotify>(webkit_website_data_unref));
+  g_list_free_full(pending->records, reinterpret_cast<GDestroyNotify>(WebKit().webkit_website_data_unref));
   delete pending;
   return entries;
 }
@@ -106,10 +108,10 @@ bool WebsiteRecords::Remove(const std::string& cp936Url) {
   listed_.erase(it);
   GList records{listed.record, nullptr, nullptr};
   auto* pending = new Pending;
-  webkit_website_data_manager_remove(Manager(), listed.types, &records, nullptr, Removed, pending);
+  WebKit().webkit_website_data_manager_remove(Manager(), listed.types, &records, nullptr, Removed, pending);
   bool removed = AwaitAnswer(pending) && pending->removed;
   if (!pending->abandoned) delete pending;
-  webkit_website_data_unref(listed.record);
+  WebKit().webkit_website_data_unref(listed.record);
   return removed;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/desktop/gtk/gtk_host.h"
 #include "platform/desktop/gtk/window_shape.h"
 #include "platform/desktop/mouse.h"
+#include "platform/desktop/startup_timings.h"
 
 namespace desktop::gtk {
 namespace {
@@ -93,6 +94,7 @@ void WindowMirror::Update(Window& w) {
   }
   if (repainted) gtk_widget_queue_draw(canvas_);
   if (repainted || resized || !shaped_) {
+    startup::Scope timing("window regions", true);
     Region shape = ShownShape(w);
     if (!shaped_ || !(shape == shape_)) ApplyShape(shape);
   }
@@ -102,6 +104,7 @@ void WindowMirror::Update(Window& w) {
   }
   placed_ = w.rect;
   if (!shown_) {
+    startup::Moment("window shown");
     gtk_widget_show(window_);
     gtk_window_move(GTK_WINDOW(window_), w.rect.left, w.rect.top);
     shown_ = true;
@@ -120,6 +123,13 @@ void WindowMirror::ApplyShape(const Region& shape) {
 gboolean WindowMirror::OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
   auto* mirror = static_cast<WindowMirror*>(self);
   if (mirror->pixels_.empty()) return TRUE;
+  static bool first = true;
+  if (first) {
+    first = false;
+    startup::Moment("first window's first frame");
+    startup::PrintSums();  // what the frame waited for
+  }
+  mirror->host_.FrameDrawn();
   cairo_surface_t* image = cairo_image_surface_create_for_data(
       reinterpret_cast<unsigned char*>(mirror->pixels_.data()), CAIRO_FORMAT_RGB24,
       mirror->width_, mirror->height_, mirror->width_ * 4);
