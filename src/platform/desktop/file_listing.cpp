@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 #include "platform/desktop/codepage.h"
 #include "platform/desktop/file_system.h"
@@ -39,6 +40,14 @@ bool Match(const std::string& name, std::size_t n, const std::string& pattern, s
   return n == name.size();
 }
 
+// `folder`, `separator` and `name` in one string, allocated once.
+std::string Joined(const std::string& folder, std::string_view separator, std::string_view name) {
+  std::string path;
+  path.reserve(folder.size() + separator.size() + name.size());
+  path.append(folder).append(separator).append(name);
+  return path;
+}
+
 }  // namespace
 
 std::string FoldPattern(const std::string& pattern) {
@@ -71,10 +80,10 @@ bool FolderListing::Next(WIN32_FIND_DATAA* data) {
     if (dots && !listDots_) continue;
     std::string name = Utf8ToCp936(entry->d_name);
     if (name.size() >= MAX_PATH || !MatchesFoldedPattern(name, pattern_)) continue;
-    std::string real = folder_ + (folder_ == "/" ? "" : "/") + entry->d_name;
     unsigned long long size = 0;
     DWORD attributes = files_.ListedAttributes(dirfd(dir_), entry->d_name,
-                                               windowsFolder_ + "\\" + name, std::move(real), &size);
+                                               Joined(windowsFolder_, "\\", name),
+                                               Joined(folder_, folder_ == "/" ? "" : "/", entry->d_name), &size);
     if (attributes == INVALID_FILE_ATTRIBUTES) continue;  // gone meanwhile
     std::memset(data, 0, sizeof *data);
     data->dwFileAttributes = attributes;
