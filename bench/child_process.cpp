@@ -95,7 +95,8 @@ bool StartChild(const ChildOptions& options, StartedChild* child, std::string* e
 
 bool HasExited(StartedChild& child) {
   siginfo_t info{};
-  if (waitid(P_PID, static_cast<id_t>(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) return false;
+  if (waitid(P_PID, static_cast<id_t>(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0)
+    return false;
   if (info.si_pid != child.pid) return false;
   child.exitCode = info.si_code == CLD_EXITED ? info.si_status : -1;
   return true;
@@ -108,7 +109,9 @@ LineReader::LineReader(int fd) : fd_(fd) {
 LineReader::~LineReader() { Close(); }
 
 LineReader::LineReader(LineReader&& other) noexcept
-    : fd_(other.fd_), partial_(std::move(other.partial_)), pending_(std::move(other.pending_)),
+    : fd_(other.fd_),
+      partial_(std::move(other.partial_)),
+      pending_(std::move(other.pending_)),
       tail_(std::move(other.tail_)) {
   other.fd_ = -1;
 }

@@ -23,16 +23,16 @@ struct StartedChild {
 };
 
 struct ChildOptions {
-  std::vector<std::string> args;                             // args[0]: the file (searched in PATH)
+  std::vector<std::string> args;  // args[0]: the file (searched in PATH)
   std::vector<std::pair<std::string, std::string>> environment;  // set on top of this one's
-  bool pipeOut = true;  // false: to `logFile`
-  bool pipeErr = true;  // false: to `logFile`
+  bool pipeOut = true;                                           // false: to `logFile`
+  bool pipeErr = true;                                           // false: to `logFile`
   std::string logFile;  // where what is not piped goes (empty: /dev/null)
   int keepOpen = -1;    // a descriptor the child inherits (e.g. Xvfb's -displayfd)
 };
 
-// Starts the child, which gets SIGTERM if this process ends first. False with a message when it cannot be run at all
-// (the file missing or not executable).
+// Starts the child, which gets SIGTERM if this process ends first. False with a message when it
+// cannot be run at all (the file missing or not executable).
 bool StartChild(const ChildOptions& options, StartedChild* child, std::string* error);
 
 // Whether the child has exited, without reaping it (its descendants stay

@@ -83,7 +83,8 @@ void SleepMs(int ms) {
 void Settle(std::set<pid_t>& tracked) {
   for (auto it = tracked.begin(); it != tracked.end();) {
     pid_t reaped = waitpid(*it, nullptr, WNOHANG);
-    bool gone = reaped == *it || (reaped < 0 && errno == ECHILD && kill(*it, 0) != 0 && errno == ESRCH);
+    bool gone =
+        reaped == *it || (reaped < 0 && errno == ECHILD && kill(*it, 0) != 0 && errno == ESRCH);
     it = gone ? tracked.erase(it) : std::next(it);
   }
   if (!tracked.empty()) tracked = Descendants(tracked);
@@ -119,7 +120,8 @@ bool EndProcessTree(pid_t root, const std::vector<pid_t>& spared, int graceMs, s
   std::set<pid_t> roots{root};
   pid_t self = getpid();
   for (const auto& [pid, parent] : Parents()) {
-    if (parent == self && std::find(spared.begin(), spared.end(), pid) == spared.end()) roots.insert(pid);
+    if (parent == self && std::find(spared.begin(), spared.end(), pid) == spared.end())
+      roots.insert(pid);
   }
   std::set<pid_t> tracked = Descendants(roots);
   tracked.insert(root);  // reaped even when it is already a zombie

@@ -64,9 +64,24 @@ enum class Side { kProgram, kMinimal, kPlain };
 
 const char* SideName(Side side) {
   switch (side) {
-    case Side::kProgram: return "program";
-    case Side::kMinimal: return "minimal GTK window";
-    case Side::kPlain: return "plain WebKitGTK";
+    case Side::kProgram:
+      return "program";
+    case Side::kMinimal:
+      return "minimal GTK window";
+    case Side::kPlain:
+      return "plain WebKitGTK";
+  }
+  return "";
+}
+
+const char* SideFolder(Side side) {
+  switch (side) {
+    case Side::kProgram:
+      return "program";
+    case Side::kMinimal:
+      return "minimal";
+    case Side::kPlain:
+      return "plain";
   }
   return "";
 }
@@ -126,7 +141,8 @@ class Services {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) throw Failure{"pipe failed"};
     bench::ChildOptions options;
-    options.args = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24",
+    options.args = {"Xvfb",      "-displayfd", std::to_string(fds[1]),
+                    "-screen",   "0",          "1280x800x24",
                     "-nolisten", "tcp"};
     options.pipeOut = options.pipeErr = false;
     options.logFile = (folder_ / "xvfb.log").string();
@@ -162,7 +178,8 @@ class Services {
     readers_.emplace_back(fd);
     std::string line;
     if (!readers_.back().ReadLine(kWaitMs, &line) || line.empty()) {
-      throw Failure{name + " did not get ready within 30 s; its output:" + FileTail(options.logFile)};
+      throw Failure{name +
+                    " did not get ready within 30 s; its output:" + FileTail(options.logFile)};
     }
     return line;
   }
@@ -193,7 +210,9 @@ fs::path PackProgram(const fs::path& folder, const std::string& url) {
   }
   int code = bench::WaitForExit(child.pid, kWaitMs);
   if (code < 0 && kill(child.pid, SIGKILL) == 0) waitpid(child.pid, nullptr, 0);
-  if (code != 0) throw Failure{"tessal-pack write failed (exit code " + std::to_string(code) + "):" + Quote(err.tail())};
+  if (code != 0)
+    throw Failure{"tessal-pack write failed (exit code " + std::to_string(code) +
+                  "):" + Quote(err.tail())};
   return program;
 }
 
@@ -211,7 +230,10 @@ std::vector<std::pair<std::string, std::string>> FreshHome(const fs::path& folde
 class Bench {
  public:
   Bench(Services& services, std::string self, fs::path program, std::string url)
-      : services_(services), self_(std::move(self)), program_(std::move(program)), url_(std::move(url)) {
+      : services_(services),
+        self_(std::move(self)),
+        program_(std::move(program)),
+        url_(std::move(url)) {
     std::string error;
     if (!watch_.Open(&error)) throw Failure{error};
   }
@@ -222,11 +244,14 @@ class Bench {
       std::optional<Sample> sample = RunOnce(side, round, attempt);
       if (sample) return *sample;
       if (attempt == kAttempts) {
-        throw Failure{std::string(SideName(side)) + ": a window was mapped before the bench could follow it, " +
+        throw Failure{std::string(SideName(side)) +
+                      ": a window was mapped before the bench could follow it, " +
                       std::to_string(kAttempts) + " times"};
       }
-      std::fprintf(stderr, "startup_bench: %s, round %d: a window was mapped before the bench followed it; again\n",
-                   SideName(side), round);
+      std::fprintf(
+          stderr,
+          "startup_bench: %s, round %d: a window was mapped before the bench followed it; again\n",
+          SideName(side), round);
     }
   }
 
@@ -238,8 +263,10 @@ class Bench {
         fs::create_directories(root);
         return {program_.string(), "--root", root.string(), "--timings"};
       }
-      case Side::kMinimal: return {self_, "--minimal"};
-      case Side::kPlain: return {self_, "--plain", url_};
+      case Side::kMinimal:
+        return {self_, "--minimal"};
+      case Side::kPlain:
+        return {self_, "--plain", url_};
     }
     return {};
   }
@@ -248,8 +275,10 @@ class Bench {
   static std::string Missing(Side side, const Sample& s) {
     std::vector<std::string> missing;
     if (s.frameMs < 0) missing.push_back("its first frame");
-    if (side == Side::kProgram && s.paintMs < 0) missing.push_back(std::string("\"") + kFirstPaintPhase + "\"");
-    if (side == Side::kProgram && s.completeMs < 0) missing.push_back(std::string("\"") + kLoadedPhase + "\"");
+    if (side == Side::kProgram && s.paintMs < 0)
+      missing.push_back(std::string("\"") + kFirstPaintPhase + "\"");
+    if (side == Side::kProgram && s.completeMs < 0)
+      missing.push_back(std::string("\"") + kLoadedPhase + "\"");
     if (side == Side::kPlain && s.paintMs < 0) missing.push_back("its page's first paint");
     if (side == Side::kPlain && s.completeMs < 0) missing.push_back("its page's load finishing");
     std::string text;
@@ -261,8 +290,10 @@ class Bench {
     if (side == Side::kProgram) {
       std::optional<bench::StartupPhase> phase = bench::ParseStartupLine(line);
       if (!phase) return;
-      if (phase->name == kFirstPaintPhase && s.paintMs < 0) s.paintMs = phase->endBootMs - s.forkBootMs;
-      if (phase->name == kLoadedPhase && s.completeMs < 0) s.completeMs = phase->endBootMs - s.forkBootMs;
+      if (phase->name == kFirstPaintPhase && s.paintMs < 0)
+        s.paintMs = phase->endBootMs - s.forkBootMs;
+      if (phase->name == kLoadedPhase && s.completeMs < 0)
+        s.completeMs = phase->endBootMs - s.forkBootMs;
       s.phases.push_back(*phase);
     } else if (side == Side::kPlain) {
       double at = 0;
@@ -273,25 +304,28 @@ class Bench {
     }
   }
 
-  // Serves the child's output and the X server for up to `ms`, or until
-  // `done` says so; false when the child exited first.
+  // Serves the child's output and the X server until `untilBootMs`, or
+  // until `done` says so; false when the child exited first.
   template <typename Done>
-  bool Serve(Side side, bench::StartedChild& child, bench::LineReader& out, bench::LineReader& err, Sample& s,
-             double untilBootMs, Done done) {
+  bool Serve(Side side, bench::StartedChild& child, bench::LineReader& out, bench::LineReader& err,
+             Sample& s, double untilBootMs, Done done) {
+    // The program's timings are on its standard error, the plain window's
+    // reports on its standard output; the rest is drained.
+    auto read = [&] {
+      for (const std::string& line : out.ReadAvailable()) Take(side, line, s);
+      for (const std::string& line : err.ReadAvailable()) Take(side, line, s);
+    };
     while (!done() && BootClockMs() < untilBootMs) {
       pollfd fds[3] = {{watch_.fd(), POLLIN, 0}, {out.fd(), POLLIN, 0}, {err.fd(), POLLIN, 0}};
       int waitMs = static_cast<int>(std::min(50.0, std::max(0.0, untilBootMs - BootClockMs())));
       poll(fds, 3, waitMs);
       watch_.Dispatch();
-      if (watch_.firstFrameBootMs() && s.frameMs < 0) s.frameMs = *watch_.firstFrameBootMs() - s.forkBootMs;
-      // The program's timings are on its standard error, the plain
-      // window's reports on its standard output; the rest is drained.
-      for (const std::string& line : out.ReadAvailable()) Take(side, line, s);
-      for (const std::string& line : err.ReadAvailable()) Take(side, line, s);
+      if (watch_.firstFrameBootMs() && s.frameMs < 0)
+        s.frameMs = *watch_.firstFrameBootMs() - s.forkBootMs;
+      read();
       if (watch_.missedAWindow()) return true;
       if (bench::HasExited(child)) {
-        for (const std::string& line : out.ReadAvailable()) Take(side, line, s);
-        for (const std::string& line : err.ReadAvailable()) Take(side, line, s);
+        read();  // what it wrote last
         return false;
       }
     }
@@ -299,9 +333,8 @@ class Bench {
   }
 
   std::optional<Sample> RunOnce(Side side, int round, int attempt) {
-    fs::path folder = services_.folder() /
-                      ("round" + std::to_string(round) + "-" + std::to_string(static_cast<int>(side)) + "-" +
-                       std::to_string(attempt));
+    fs::path folder = services_.folder() / ("round" + std::to_string(round) + "-" +
+                                            SideFolder(side) + "-" + std::to_string(attempt));
     bench::ChildOptions options;
     options.environment = FreshHome(folder);
     options.args = Command(side, folder);
@@ -317,7 +350,8 @@ class Bench {
     bench::LineReader out(child.out), err(child.err);
     auto end = [&] {
       std::string ended;
-      if (child.pid > 0 && !bench::EndProcessTree(child.pid, services_.helpers(), kEndGraceMs, &ended)) {
+      if (child.pid > 0 &&
+          !bench::EndProcessTree(child.pid, services_.helpers(), kEndGraceMs, &ended)) {
         throw Failure{label + ": " + ended};
       }
     };
@@ -382,10 +416,11 @@ void Report(const std::string& url, const std::vector<Sample> (&runs)[3]) {
   const std::vector<Sample>& plain = runs[static_cast<int>(Side::kPlain)];
   std::printf("page: %s\n", url.c_str());
   std::printf("%d rounds, medians, in ms from each process's fork:\n", kRounds);
-  std::printf("program (Tessal --root FRESH --timings): first frame %.1f ms, page first paint %.1f ms, "
-              "document complete %.1f ms, resident %.1f MB\n",
-              MedianOf(program, &Sample::frameMs), MedianOf(program, &Sample::paintMs),
-              MedianOf(program, &Sample::completeMs), MedianMb(program));
+  std::printf(
+      "program (Tessal --root FRESH --timings): first frame %.1f ms, page first paint %.1f ms, "
+      "document complete %.1f ms, resident %.1f MB\n",
+      MedianOf(program, &Sample::frameMs), MedianOf(program, &Sample::paintMs),
+      MedianOf(program, &Sample::completeMs), MedianMb(program));
   bench::PhaseMedians phases;
   for (const Sample& s : program) {
     phases.BeginRun(s.forkBootMs);
@@ -394,10 +429,11 @@ void Report(const std::string& url, const std::vector<Sample> (&runs)[3]) {
   std::printf("  its startup phases:\n");
   phases.Print(stdout, "    ");
   std::printf("minimal GTK window: first frame %.1f ms\n", MedianOf(minimal, &Sample::frameMs));
-  std::printf("plain WebKitGTK: first frame %.1f ms, first paint %.1f ms, document complete %.1f ms, "
-              "resident %.1f MB\n",
-              MedianOf(plain, &Sample::frameMs), MedianOf(plain, &Sample::paintMs),
-              MedianOf(plain, &Sample::completeMs), MedianMb(plain));
+  std::printf(
+      "plain WebKitGTK: first frame %.1f ms, first paint %.1f ms, document complete %.1f ms, "
+      "resident %.1f MB\n",
+      MedianOf(plain, &Sample::frameMs), MedianOf(plain, &Sample::paintMs),
+      MedianOf(plain, &Sample::completeMs), MedianMb(plain));
   std::printf("launcher first frame / minimal GTK window first frame: %.2f\n",
               MedianOf(program, &Sample::frameMs) / MedianOf(minimal, &Sample::frameMs));
   std::printf("page first paint / plain WebKitGTK first paint: %.2f\n",
@@ -443,7 +479,9 @@ int main(int argc, char** argv) {
   if (argc == 2 && mode == "--minimal") return bench::RunMinimalWindow();
   if (argc == 3 && mode == "--plain") return bench::RunPlainWebView(argv[2]);
   if (argc != 1) {
-    std::fprintf(stderr, "usage: %s   (no arguments; --minimal and --plain URL are its own sides)\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s   (no arguments; --minimal and --plain URL are its own sides)\n",
+                 argv[0]);
     return 2;
   }
   try {

@@ -18,18 +18,21 @@ std::string Trimmed(const std::string& text) {
 std::optional<StartupPhase> ParseStartupLine(const std::string& line) {
   double from = 0, to = 0;
   int nameAt = -1;
-  if (std::sscanf(line.c_str(), "startup: %lf .. %lf ms %n", &from, &to, &nameAt) != 2 || nameAt < 0) {
+  if (std::sscanf(line.c_str(), "startup: %lf .. %lf ms %n", &from, &to, &nameAt) != 2 ||
+      nameAt < 0) {
     return std::nullopt;
   }
   std::size_t boot = line.rfind("[boot ");
   if (boot == std::string::npos || boot < static_cast<std::size_t>(nameAt)) return std::nullopt;
   StartupPhase phase;
   char close = 0;
-  if (std::sscanf(line.c_str() + boot, "[boot %lf %lf%c", &phase.startBootMs, &phase.endBootMs, &close) != 3 ||
+  if (std::sscanf(line.c_str() + boot, "[boot %lf %lf%c", &phase.startBootMs, &phase.endBootMs,
+                  &close) != 3 ||
       close != ']') {
     return std::nullopt;
   }
-  phase.name = Trimmed(line.substr(static_cast<std::size_t>(nameAt), boot - static_cast<std::size_t>(nameAt)));
+  phase.name = Trimmed(
+      line.substr(static_cast<std::size_t>(nameAt), boot - static_cast<std::size_t>(nameAt)));
   std::size_t open = phase.name.rfind(" (");
   if (!phase.name.empty() && phase.name.back() == ')' && open != std::string::npos) {
     phase.sum = phase.name.substr(open + 2, phase.name.size() - open - 3);
@@ -72,8 +75,8 @@ void PhaseMedians::Print(std::FILE* out, const char* indent) const {
   std::size_t width = 0;
   for (const Series& series : series_) width = std::max(width, series.label.size());
   for (const Series& series : series_) {
-    std::fprintf(out, "%s%-*s %8.1f .. %8.1f ms", indent, static_cast<int>(width), series.label.c_str(),
-                 Median(series.starts), Median(series.ends));
+    std::fprintf(out, "%s%-*s %8.1f .. %8.1f ms", indent, static_cast<int>(width),
+                 series.label.c_str(), Median(series.starts), Median(series.ends));
     if (!series.sumMs.empty()) {
       std::fprintf(out, "  (%.1f ms in %.0f)", Median(series.sumMs), Median(series.sumCounts));
     } else if (!series.lastSum.empty()) {

@@ -17,8 +17,8 @@
 namespace bench {
 
 struct StartupPhase {
-  std::string name;  // without a parenthesised sum
-  std::string sum;   // what the parentheses held ("12.3 ms in 30"), or empty
+  std::string name;        // without a parenthesised sum
+  std::string sum;         // what the parentheses held ("12.3 ms in 30"), or empty
   double startBootMs = 0;  // CLOCK_BOOTTIME, ms
   double endBootMs = 0;
 };

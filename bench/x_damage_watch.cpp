@@ -72,7 +72,8 @@ Bool Inspect(Display*, XEvent* event, XPointer argument) {
   } else if (event->type == Expose && event->xexpose.window == search->window) {
     const XExposeEvent& e = event->xexpose;
     const XRectangle& r = search->within;
-    if (e.x <= r.x && e.y <= r.y && e.x + e.width >= r.x + r.width && e.y + e.height >= r.y + r.height) {
+    if (e.x <= r.x && e.y <= r.y && e.x + e.width >= r.x + r.width &&
+        e.y + e.height >= r.y + r.height) {
       search->found = true;
     }
   }
@@ -100,7 +101,8 @@ bool FirstFrameWatch::Open(std::string* error) {
   display_ = XOpenDisplay(nullptr);
   if (!display_) {
     const char* name = XDisplayName(nullptr);
-    *error = std::string("cannot open the X display ") + (name && *name ? name : "(DISPLAY is empty)");
+    *error =
+        std::string("cannot open the X display ") + (name && *name ? name : "(DISPLAY is empty)");
     return false;
   }
   int major = 1, minor = 1;
@@ -138,7 +140,8 @@ void FirstFrameWatch::Dispatch() {
     if (event.type == damageEventBase_ + XDamageNotify) {
       Damaged(reinterpret_cast<XDamageNotifyEvent&>(event));
     } else if (event.type == CreateNotify) {
-      if (event.xcreatewindow.parent == DefaultRootWindow(display_)) Created(event.xcreatewindow.window);
+      if (event.xcreatewindow.parent == DefaultRootWindow(display_))
+        Created(event.xcreatewindow.window);
     } else if (event.type == Expose) {
       Exposed(event.xexpose.window);
     } else if (event.type == DestroyNotify) {
