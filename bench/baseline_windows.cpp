@@ -40,17 +40,6 @@ bool InitGtk() {
 
 }  // namespace
 
-int RunMinimalWindow() {
-  if (!InitGtk()) return 1;
-  GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-  gtk_window_set_decorated(GTK_WINDOW(window), FALSE);
-  gtk_window_set_default_size(GTK_WINDOW(window), kWidth, kHeight);
-  g_signal_connect(window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
-  gtk_widget_show(window);
-  gtk_main();
-  return 0;
-}
-
 int RunPlainWebView(const char* url) {
   if (!InitGtk()) return 1;
   GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -61,6 +50,7 @@ int RunPlainWebView(const char* url) {
   g_signal_connect(view, "load-changed", G_CALLBACK(OnLoadChanged), nullptr);
   g_signal_connect(window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
   gtk_widget_show_all(window);
+  PrintMoment("request");
   webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view), url);
   gtk_main();
   return 0;

@@ -1,12 +1,9 @@
-// The baselines the program is measured against, each run as a process of
-// its own (the bench started again with --minimal or --plain URL).
+// The page baseline the program is measured against, run as a process of
+// its own (the bench started again with --plain URL); the first-frame
+// baseline is a program of its own (minimal_gtk_window.cpp).
 #pragma once
 
 namespace bench {
-
-// gtk_init, one undecorated 1008 × 601 top-level window, shown, and GTK's
-// main loop: the least a GTK program does to show a frame.
-int RunMinimalWindow();
 
 // A 1008 × 601 GTK window holding a WebKitWebView (WebKit's default
 // settings) that loads `url`. Prints on standard output, on the boot

@@ -68,20 +68,23 @@ std::optional<Bitmap> ReadBitmapFile(std::string_view file) {
   for (int y = 0; y < out.height; ++y) {
     std::size_t row =
         pixelOffset + stride * static_cast<std::size_t>(bottomUp ? out.height - 1 - y : y);
-    for (int x = 0; x < out.width; ++x) {
-      std::uint32_t word;
-      if (bits == 32) {
-        word = U32(file, row + 4 * x) & 0xFFFFFF;
-      } else if (bits == 24) {
-        std::size_t at = row + 3 * static_cast<std::size_t>(x);
-        word = Byte(file, at) | (Byte(file, at + 1) << 8) | (Byte(file, at + 2) << 16);
-      } else {
-        std::size_t bit = static_cast<std::size_t>(x) * bits;
-        unsigned index = (Byte(file, row + bit / 8) >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
-        if (index >= palette.size()) return std::nullopt;
-        word = palette[index];
+    // True-colour rows go straight into the bitmap's row (the checks above
+    // keep every byte read inside the file).
+    if (bits == 24 || bits == 32) {
+      const auto* in = reinterpret_cast<const unsigned char*>(file.data() + row);
+      std::uint32_t* pixels = out.Row(y);
+      std::size_t step = bits / 8;
+      for (int x = 0; x < out.width; ++x, in += step) {
+        pixels[x] = in[0] | (static_cast<std::uint32_t>(in[1]) << 8) |
+                    (static_cast<std::uint32_t>(in[2]) << 16);
       }
-      out.Put(x, y, word);
+      continue;
+    }
+    for (int x = 0; x < out.width; ++x) {
+      std::size_t bit = static_cast<std::size_t>(x) * bits;
+      unsigned index = (Byte(file, row + bit / 8) >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+      if (index >= palette.size()) return std::nullopt;
+      out.Put(x, y, palette[index]);
     }
   }
   return out;
