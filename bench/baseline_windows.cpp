@@ -40,11 +40,15 @@ bool InitGtk() {
 
 }  // namespace
 
-int RunPlainWebView(const char* url) {
+int RunPlainWebView(const char* url, bool withoutAcceleration) {
   if (!InitGtk()) return 1;
   GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_default_size(GTK_WINDOW(window), kWidth, kHeight);
   GtkWidget* view = webkit_web_view_new();
+  if (withoutAcceleration) {
+    webkit_settings_set_hardware_acceleration_policy(webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view)),
+                                                     WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
+  }
   gtk_container_add(GTK_CONTAINER(window), view);
   g_signal_connect_after(view, "draw", G_CALLBACK(OnViewDrawn), nullptr);
   g_signal_connect(view, "load-changed", G_CALLBACK(OnLoadChanged), nullptr);

@@ -9,6 +9,7 @@ namespace bench {
 // settings) that loads `url`. Prints on standard output, on the boot
 // clock in ms: "paint MS" for the view's first draw after the load was
 // committed, and "complete MS" when the load has finished.
-int RunPlainWebView(const char* url);
+// With `withoutAcceleration`, hardware acceleration is off, as the program has it.
+int RunPlainWebView(const char* url, bool withoutAcceleration);
 
 }  // namespace bench

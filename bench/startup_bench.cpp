@@ -20,7 +20,8 @@
 // same conditions); the memory ratio is that of the medians. The last
 // three lines are the ratios.
 //
-// usage: startup_bench   (an X server is started when DISPLAY is unset;
+// usage: startup_bench [--program TESSAL]   (another build of the program,
+// which takes --timings; an X server is started when DISPLAY is unset;
 // on a display with a window manager, its frames count as the sides'
 // windows, so the bench's own server is the one to trust)
 #include <fcntl.h>
@@ -66,7 +67,12 @@ struct Failure {
   std::string message;
 };
 
-enum class Side { kProgram, kMinimal, kPlain };
+// kPlainSoftware: the plain window with the program's own setting of no
+// hardware acceleration, to tell what WebKit's default costs on its own.
+enum class Side { kProgram, kMinimal, kPlain, kPlainSoftware };
+constexpr int kSides = 4;
+
+bool IsPlain(Side side) { return side == Side::kPlain || side == Side::kPlainSoftware; }
 
 const char* SideName(Side side) {
   switch (side) {
@@ -76,6 +82,8 @@ const char* SideName(Side side) {
       return "minimal GTK window";
     case Side::kPlain:
       return "plain WebKitGTK";
+    case Side::kPlainSoftware:
+      return "plain WebKitGTK without hardware acceleration";
   }
   return "";
 }
@@ -88,6 +96,8 @@ const char* SideFolder(Side side) {
       return "minimal";
     case Side::kPlain:
       return "plain";
+    case Side::kPlainSoftware:
+      return "plain-software";
   }
   return "";
 }
@@ -196,11 +206,11 @@ class Services {
 };
 
 // The program packed with `url` as its start page, as a player gets it.
-fs::path PackProgram(const fs::path& folder, const std::string& url) {
+fs::path PackProgram(const fs::path& folder, const std::string& built, const std::string& url) {
   fs::path program = folder / "Tessal";
   std::error_code error;
-  fs::copy_file(TESSAL_PROGRAM, program, error);
-  if (error) throw Failure{"cannot copy " + std::string(TESSAL_PROGRAM) + ": " + error.message()};
+  fs::copy_file(built, program, error);
+  if (error) throw Failure{"cannot copy " + built + ": " + error.message()};
   bench::ChildOptions options;
   options.args = {TESSAL_PACK, "write", program.string(), url};
   options.pipeOut = false;
@@ -273,6 +283,8 @@ class Bench {
         return {TESSAL_MINIMAL_WINDOW};
       case Side::kPlain:
         return {self_, "--plain", url_};
+      case Side::kPlainSoftware:
+        return {self_, "--plain-software", url_};
     }
     return {};
   }
@@ -287,9 +299,9 @@ class Bench {
       missing.push_back(std::string("\"") + kFirstPaintPhase + "\"");
     if (side == Side::kProgram && s.completeMs < 0)
       missing.push_back(std::string("\"") + kLoadedPhase + "\"");
-    if (side == Side::kPlain && s.requestMs < 0) missing.push_back("its page's request");
-    if (side == Side::kPlain && s.paintMs < 0) missing.push_back("its page's first paint");
-    if (side == Side::kPlain && s.completeMs < 0) missing.push_back("its page's load finishing");
+    if (IsPlain(side) && s.requestMs < 0) missing.push_back("its page's request");
+    if (IsPlain(side) && s.paintMs < 0) missing.push_back("its page's first paint");
+    if (IsPlain(side) && s.completeMs < 0) missing.push_back("its page's load finishing");
     std::string text;
     for (std::size_t i = 0; i < missing.size(); ++i) text += (i ? ", " : "") + missing[i];
     return text;
@@ -306,7 +318,7 @@ class Bench {
       if (phase->name == kLoadedPhase && s.completeMs < 0)
         s.completeMs = phase->endBootMs - s.forkBootMs;
       s.phases.push_back(*phase);
-    } else if (side == Side::kPlain) {
+    } else if (IsPlain(side)) {
       double at = 0;
       char what[16] = {};
       if (std::sscanf(line.c_str(), "%15s %lf", what, &at) != 2) return;
@@ -443,10 +455,11 @@ double MedianMb(const std::vector<Sample>& samples) {
   return bench::Median(values);
 }
 
-void Report(const std::string& url, const std::vector<Sample> (&runs)[3]) {
+void Report(const std::string& url, const std::vector<Sample> (&runs)[kSides]) {
   const std::vector<Sample>& program = runs[static_cast<int>(Side::kProgram)];
   const std::vector<Sample>& minimal = runs[static_cast<int>(Side::kMinimal)];
   const std::vector<Sample>& plain = runs[static_cast<int>(Side::kPlain)];
+  const std::vector<Sample>& software = runs[static_cast<int>(Side::kPlainSoftware)];
   std::printf("page: %s\n", url.c_str());
   std::printf("%d rounds, medians, in ms from each process's fork:\n", kRounds);
   std::printf(
@@ -470,6 +483,14 @@ void Report(const std::string& url, const std::vector<Sample> (&runs)[3]) {
       MedianOf(plain, &Sample::frameMs), MedianOf(plain, &Sample::requestMs),
       MedianOf(plain, &Sample::paintMs), MedianPaintAfterRequest(plain),
       MedianOf(plain, &Sample::completeMs), MedianMb(plain));
+  std::printf(
+      "plain WebKitGTK without hardware acceleration (as the program): first paint %.1f ms (%.1f ms "
+      "after the request), document complete %.1f ms, resident %.1f MB\n",
+      MedianOf(software, &Sample::paintMs), MedianPaintAfterRequest(software),
+      MedianOf(software, &Sample::completeMs), MedianMb(software));
+  std::printf("  against it: page first paint after its request %.2f, resident memory %.2f\n",
+              MedianRatio(program, software, PaintAfterRequestMs, PaintAfterRequestMs),
+              MedianMb(program) / MedianMb(software));
   std::printf("launcher first frame / minimal GTK window first frame: %.2f\n",
               MedianRatio(program, minimal, FrameMs, FrameMs));
   std::printf("page first paint after its request / plain WebKitGTK's: %.2f\n",
@@ -485,7 +506,7 @@ std::string OwnFile() {
   return std::string(buffer, static_cast<std::size_t>(n));
 }
 
-int RunBench() {
+int RunBench(const std::string& built) {
   bench::AdoptOrphans();
   Services services;
   services.MakeFolder();
@@ -494,13 +515,13 @@ int RunBench() {
   setenv("GDK_BACKEND", "x11", 1);
   if (!getenv("DISPLAY") || !*getenv("DISPLAY")) services.StartXServer();
   std::string url = "http://127.0.0.1:" + services.StartPageServer() + "/login.html";
-  fs::path program = PackProgram(services.folder(), url);
+  fs::path program = PackProgram(services.folder(), built, url);
 
   Bench bench(services, OwnFile(), program, url);
-  std::vector<Sample> runs[3];
+  std::vector<Sample> runs[kSides];
   for (int round = 1; round <= kRounds; ++round) {
     std::fprintf(stderr, "startup_bench: round %d of %d\n", round, kRounds);
-    for (Side side : {Side::kProgram, Side::kMinimal, Side::kPlain}) {
+    for (Side side : {Side::kProgram, Side::kMinimal, Side::kPlain, Side::kPlainSoftware}) {
       runs[static_cast<int>(side)].push_back(bench.Measure(side, round));
     }
   }
@@ -512,15 +533,20 @@ int RunBench() {
 
 int main(int argc, char** argv) {
   std::string mode = argc > 1 ? argv[1] : "";
-  if (argc == 3 && mode == "--plain") return bench::RunPlainWebView(argv[2]);
-  if (argc != 1) {
+  if (argc == 3 && mode == "--plain") return bench::RunPlainWebView(argv[2], false);
+  if (argc == 3 && mode == "--plain-software") return bench::RunPlainWebView(argv[2], true);
+  // Another build of the program (one that takes --timings) may be
+  // measured instead of this build's, to compare two versions in one run.
+  std::string built = TESSAL_PROGRAM;
+  if (argc == 3 && mode == "--program") built = argv[2];
+  if (argc != 1 && !(argc == 3 && mode == "--program")) {
     std::fprintf(stderr,
-                 "usage: %s   (no arguments; --plain URL is its own side)\n",
+                 "usage: %s [--program TESSAL]   (--plain[-software] URL are its own sides)\n",
                  argv[0]);
     return 2;
   }
   try {
-    return RunBench();
+    return RunBench(built);
   } catch (const Failure& failure) {
     std::fprintf(stderr, "startup_bench: %s\n", failure.message.c_str());
     return 1;

@@ -101,4 +101,25 @@ TEST_F(ShapedWindowTest, TheScreenFollowsMovesAndHiding) {
   EXPECT_TRUE(PumpUntil([] { return ScreenPixel(kPlace.left + 400, kPlace.top + 10) != kBody; }));
 }
 
+TEST_F(ShapedWindowTest, WhatTheWindowDrawsLaterReachesTheScreen) {
+  ASSERT_TRUE(PumpUntil([] { return At(100, 10) == kBody; })) << "the window never showed";
+  // The program draws outside WM_PAINT: the screen follows, a hole appears
+  // where the key colour now is, and the rest stays as it was.
+  constexpr COLORREF kLater = RGB(200, 150, 30);
+  HDC dc = GetDC(window_);
+  HBRUSH later = CreateSolidBrush(kLater);
+  HBRUSH key = CreateSolidBrush(kKey);
+  RECT stripe{100, 0, 140, 100};
+  RECT hole{150, 20, 170, 40};
+  FillRect(dc, &stripe, later);
+  FillRect(dc, &hole, key);
+  DeleteObject(later);
+  DeleteObject(key);
+  ReleaseDC(window_, dc);
+  EXPECT_TRUE(PumpUntil([] { return At(120, 50) == kLater; })) << "the new pixels never showed";
+  COLORREF background = ScreenPixel(kPlace.left + 400, kPlace.top);
+  EXPECT_TRUE(PumpUntil([&] { return At(160, 30) == background; })) << "the new hole never opened";
+  EXPECT_EQ(At(180, 50), kBody);
+}
+
 }  // namespace

@@ -82,6 +82,7 @@ bool ResolveTarget(HDC hdc, DrawTarget* target, bool clipped) {
   if (!top) return false;
   bool client = !dc->wholeWindow;
   target->pixels = &SurfaceOf(*top);
+  ++target->pixels->drawnOn;
   target->origin = OriginOnSurface(*w, client);
   target->visible = VisibleOnSurface(*w, client);
   auto restrict = [&](Region area) {

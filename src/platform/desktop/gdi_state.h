@@ -33,6 +33,10 @@ struct Bitmap {
   bool bottomUp = false;
   std::vector<std::uint32_t> words;
   HDC selectedInto = nullptr;
+  // For a window's surface: how many times a DC was made ready to draw on
+  // it. Whoever mirrors the surface need not look at its pixels again
+  // while this has not moved.
+  std::uint64_t drawnOn = 0;
 
   std::uint32_t* Row(int y) {
     return words.data() + static_cast<std::size_t>(bottomUp ? height - 1 - y : y) * width;

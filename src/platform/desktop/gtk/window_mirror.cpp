@@ -81,11 +81,15 @@ void WindowMirror::Update(Window& w) {
     gtk_widget_set_size_request(canvas_, std::max(width_, 1), std::max(height_, 1));
     gtk_window_resize(GTK_WINDOW(window_), std::max(width_, 1), std::max(height_, 1));
   }
-  // The copy is refreshed only where the window's pixels changed since.
+  // The copy is refreshed only where the window's pixels changed since,
+  // and only looked at when something may have drawn on them.
+  bool mayHaveChanged = resized || &surface != copied_ || surface.drawnOn != copiedDrawnOn_;
+  copied_ = &surface;
+  copiedDrawnOn_ = surface.drawnOn;
   pixels_.resize(static_cast<std::size_t>(width_) * height_);
   std::size_t rowBytes = static_cast<std::size_t>(width_) * sizeof(std::uint32_t);
   bool repainted = false;
-  for (int y = 0; y < height_; ++y) {
+  for (int y = 0; mayHaveChanged && y < height_; ++y) {
     std::uint32_t* copy = &pixels_[static_cast<std::size_t>(y) * width_];
     if (std::memcmp(copy, surface.Row(y), rowBytes) != 0) {
       std::memcpy(copy, surface.Row(y), rowBytes);
