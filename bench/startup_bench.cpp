@@ -74,33 +74,20 @@ constexpr int kSides = 4;
 
 bool IsPlain(Side side) { return side == Side::kPlain || side == Side::kPlainSoftware; }
 
-const char* SideName(Side side) {
-  switch (side) {
-    case Side::kProgram:
-      return "program";
-    case Side::kMinimal:
-      return "minimal GTK window";
-    case Side::kPlain:
-      return "plain WebKitGTK";
-    case Side::kPlainSoftware:
-      return "plain WebKitGTK without hardware acceleration";
-  }
-  return "";
-}
+// Each side's name in the report and its folder, in the order of Side.
+struct SideWords {
+  const char* name;
+  const char* folder;
+};
+constexpr SideWords kSideWords[kSides] = {
+    {"program", "program"},
+    {"minimal GTK window", "minimal"},
+    {"plain WebKitGTK", "plain"},
+    {"plain WebKitGTK without hardware acceleration", "plain-software"},
+};
 
-const char* SideFolder(Side side) {
-  switch (side) {
-    case Side::kProgram:
-      return "program";
-    case Side::kMinimal:
-      return "minimal";
-    case Side::kPlain:
-      return "plain";
-    case Side::kPlainSoftware:
-      return "plain-software";
-  }
-  return "";
-}
+const char* SideName(Side side) { return kSideWords[static_cast<int>(side)].name; }
+const char* SideFolder(Side side) { return kSideWords[static_cast<int>(side)].folder; }
 
 // What one run of a side measured (ms from its fork; -1: not reported).
 struct Sample {

@@ -168,7 +168,7 @@ void WebKitEngine::Finished() {
   committed_ = false;
   loading_ = false;
   startup::Moment("page loaded");
-  startup::Finish();
+  if (!awaitingPaint_) startup::Finish();  // else at the first paint, which may come later
   std::string address = document_->Address();
   client().Schedule(0, [this, address] { client().DocumentComplete(address, true); });
 }
@@ -186,8 +186,10 @@ void WebKitEngine::ApplyHostStyleSheet() {
 
 gboolean WebKitEngine::OnDrawn(GtkWidget*, cairo_t*, gpointer self) {
   auto* engine = static_cast<WebKitEngine*>(self);
-  if (engine->awaitingPaint_) startup::Moment("page first paint");
+  if (!engine->awaitingPaint_) return FALSE;
   engine->awaitingPaint_ = false;
+  startup::Moment("page first paint");
+  if (!engine->loading_) startup::Finish();
   return FALSE;
 }
 
