@@ -46,8 +46,9 @@ int RunPlainWebView(const char* url, bool withoutAcceleration) {
   gtk_window_set_default_size(GTK_WINDOW(window), kWidth, kHeight);
   GtkWidget* view = webkit_web_view_new();
   if (withoutAcceleration) {
-    webkit_settings_set_hardware_acceleration_policy(webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view)),
-                                                     WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
+    webkit_settings_set_hardware_acceleration_policy(
+        webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view)),
+        WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
   }
   gtk_container_add(GTK_CONTAINER(window), view);
   g_signal_connect_after(view, "draw", G_CALLBACK(OnViewDrawn), nullptr);

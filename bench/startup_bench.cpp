@@ -471,8 +471,8 @@ void Report(const std::string& url, const std::vector<Sample> (&runs)[kSides]) {
       MedianOf(plain, &Sample::paintMs), MedianPaintAfterRequest(plain),
       MedianOf(plain, &Sample::completeMs), MedianMb(plain));
   std::printf(
-      "plain WebKitGTK without hardware acceleration (as the program): first paint %.1f ms (%.1f ms "
-      "after the request), document complete %.1f ms, resident %.1f MB\n",
+      "plain WebKitGTK without hardware acceleration (as the program): first paint %.1f ms "
+      "(%.1f ms after the request), document complete %.1f ms, resident %.1f MB\n",
       MedianOf(software, &Sample::paintMs), MedianPaintAfterRequest(software),
       MedianOf(software, &Sample::completeMs), MedianMb(software));
   std::printf("  against it: page first paint after its request %.2f, resident memory %.2f\n",

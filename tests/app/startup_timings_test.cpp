@@ -32,7 +32,8 @@ std::vector<TimedPhase> Phases(const std::string& output) {
     EXPECT_TRUE(name != std::string::npos && boot != std::string::npos && name < boot) << line;
     if (name == std::string::npos || boot == std::string::npos || name >= boot) continue;
     EXPECT_EQ(std::sscanf(line.c_str(), "startup: %lf .. %lf", &p.from, &p.to), 2) << line;
-    EXPECT_EQ(std::sscanf(line.c_str() + boot, "  [boot %lf %lf]", &p.bootFrom, &p.bootTo), 2) << line;
+    EXPECT_EQ(std::sscanf(line.c_str() + boot, "  [boot %lf %lf]", &p.bootFrom, &p.bootTo), 2)
+        << line;
     p.name = line.substr(name + 5, boot - name - 5);
     phases.push_back(p);
   }

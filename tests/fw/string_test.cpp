@@ -76,11 +76,15 @@ TEST(CStringTest, CompareNoCaseFoldsOnlySingleByteLetters) {
   };
   // "\x81\x41" is one two-byte character whose second byte is "A": it is
   // not a letter and keeps its case.
-  for (const Case& c : {Case{"Desktop.INI", "desktop.ini", 0}, Case{"", "", 0},
-                        Case{"abc", "ABD", -1}, Case{"abd", "ABC", 1}, Case{"ab", "ABC", -1},
-                        Case{"abc", "AB", 1}, Case{"\x81\x41", "\x81\x61", -1},
-                        Case{"x\x81\x41y", "X\x81\x41Y", 0}, Case{"\x81", "\x81" "A", -1},
-                        Case{"[", "A", -1}, Case{"\xB0\xA1", "a", 1}}) {
+  for (const Case& c :
+       {Case{"Desktop.INI", "desktop.ini", 0}, Case{"", "", 0}, Case{"abc", "ABD", -1},
+        Case{"abd", "ABC", 1}, Case{"ab", "ABC", -1}, Case{"abc", "AB", 1},
+        Case{"\x81\x41", "\x81\x61", -1}, Case{"x\x81\x41y", "X\x81\x41Y", 0},
+        Case{"\x81",
+             "\x81"
+             "A",
+             -1},
+        Case{"[", "A", -1}, Case{"\xB0\xA1", "a", 1}}) {
     int result = CString(c.a).CompareNoCase(c.b);
     EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " / " << c.b;
   }

@@ -70,7 +70,8 @@ TEST_F(WebKitBrowserTest, TheViewIsMadeAfterTheFirstFrameOrWhenAPageIsOpenedBefo
   EXPECT_FALSE(engine.hasView());
   ASSERT_TRUE(PumpUntil([&] { return host().firstFrameDrawn(); }));
   EXPECT_FALSE(engine.hasView()) << "the view was made before the first frame";
-  ASSERT_TRUE(PumpUntil([&] { return engine.hasView(); }, 10000)) << "no view after the first frame";
+  ASSERT_TRUE(PumpUntil([&] { return engine.hasView(); }, 10000))
+      << "no view after the first frame";
 
   // A browser made once a frame is on the screen has its view at once; a
   // page opened before the view is there makes it.

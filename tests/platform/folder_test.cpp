@@ -170,7 +170,8 @@ TEST_P(ChangeOfAListedEntryTest, IsAnsweredAsTheEntryIsNow) {
   WIN32_FIND_DATAA data;
   HANDLE listing = FindFirstFileA(At("*").c_str(), &data);
   ASSERT_NE(listing, INVALID_HANDLE_VALUE);
-  while (FindNextFileA(listing, &data)) {}  // every entry returned, the listing kept open
+  while (FindNextFileA(listing, &data)) {
+  }  // every entry returned, the listing kept open
   ASSERT_NE(GetFileAttributesA(entry.c_str()), INVALID_FILE_ATTRIBUTES);
 
   GetParam().change(entry);
@@ -217,31 +218,34 @@ void MakeReadOnlyFile(const std::string& path) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChangeOfAListedEntryTest,
-    ::testing::Values(
-        ChangeOfAListedEntry{"MadeReadOnly", MakeFile, MakeReadOnlyFile, EntryNow::kReadOnlyFile},
-        ChangeOfAListedEntry{"MadeWritable", MakeReadOnlyFile,
-                             [](const std::string& p) { SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL); },
-                             EntryNow::kFile},
-        ChangeOfAListedEntry{"Deleted", MakeFile, [](const std::string& p) { DeleteFileA(p.c_str()); },
-                             EntryNow::kMissing},
-        ChangeOfAListedEntry{"ReplacedByAFolder", MakeFile,
-                             [](const std::string& p) {
-                               DeleteFileA(p.c_str());
-                               MakeFolder(p);
-                             },
-                             EntryNow::kFolder},
-        ChangeOfAListedEntry{"FolderReplacedByAFile", MakeFolder,
-                             [](const std::string& p) {
-                               RemoveDirectoryA(p.c_str());
-                               MakeFile(p);
-                             },
-                             EntryNow::kFile},
-        ChangeOfAListedEntry{"RewrittenReadOnly", MakeFile,
-                             [](const std::string& p) {
-                               DeleteFileA(p.c_str());
-                               MakeReadOnlyFile(p);
-                             },
-                             EntryNow::kReadOnlyFile}),
+    ::testing::Values(ChangeOfAListedEntry{"MadeReadOnly", MakeFile, MakeReadOnlyFile,
+                                           EntryNow::kReadOnlyFile},
+                      ChangeOfAListedEntry{"MadeWritable", MakeReadOnlyFile,
+                                           [](const std::string& p) {
+                                             SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+                                           },
+                                           EntryNow::kFile},
+                      ChangeOfAListedEntry{"Deleted", MakeFile,
+                                           [](const std::string& p) { DeleteFileA(p.c_str()); },
+                                           EntryNow::kMissing},
+                      ChangeOfAListedEntry{"ReplacedByAFolder", MakeFile,
+                                           [](const std::string& p) {
+                                             DeleteFileA(p.c_str());
+                                             MakeFolder(p);
+                                           },
+                                           EntryNow::kFolder},
+                      ChangeOfAListedEntry{"FolderReplacedByAFile", MakeFolder,
+                                           [](const std::string& p) {
+                                             RemoveDirectoryA(p.c_str());
+                                             MakeFile(p);
+                                           },
+                                           EntryNow::kFile},
+                      ChangeOfAListedEntry{"RewrittenReadOnly", MakeFile,
+                                           [](const std::string& p) {
+                                             DeleteFileA(p.c_str());
+                                             MakeReadOnlyFile(p);
+                                           },
+                                           EntryNow::kReadOnlyFile}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FolderTest, CodePage936NamesAreListedInCodePage936) {

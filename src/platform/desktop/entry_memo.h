@@ -21,9 +21,9 @@ namespace desktop {
 struct ListedEntry {
   std::string windowsPath;  // as the program names it: the listing's folder, "\", the listed name
   std::string realPath;
-  int folderFd;             // the listing's open folder
-  std::string name;         // the entry's real name in that folder
-  struct stat st;           // its lstat
+  int folderFd;      // the listing's open folder
+  std::string name;  // the entry's real name in that folder
+  struct stat st;    // its lstat
 };
 
 class EntryMemo {

@@ -61,8 +61,11 @@ bool MatchesFoldedPattern(const std::string& name, const std::string& foldedPatt
 
 FolderListing::FolderListing(FileSystem& files, std::string windowsFolder, std::string realFolder,
                              std::string pattern, bool listDots)
-    : files_(files), windowsFolder_(std::move(windowsFolder)), folder_(std::move(realFolder)),
-      pattern_(FoldPattern(pattern)), listDots_(listDots) {
+    : files_(files),
+      windowsFolder_(std::move(windowsFolder)),
+      folder_(std::move(realFolder)),
+      pattern_(FoldPattern(pattern)),
+      listDots_(listDots) {
   dir_ = opendir(folder_.c_str());
   if (!dir_) openError_ = (errno == ENOENT || errno == ENOTDIR) ? ERROR_PATH_NOT_FOUND
                                                                 : ERROR_ACCESS_DENIED;
@@ -81,9 +84,9 @@ bool FolderListing::Next(WIN32_FIND_DATAA* data) {
     std::string name = Utf8ToCp936(entry->d_name);
     if (name.size() >= MAX_PATH || !MatchesFoldedPattern(name, pattern_)) continue;
     unsigned long long size = 0;
-    DWORD attributes = files_.ListedAttributes(dirfd(dir_), entry->d_name,
-                                               Joined(windowsFolder_, "\\", name),
-                                               Joined(folder_, folder_ == "/" ? "" : "/", entry->d_name), &size);
+    DWORD attributes =
+        files_.ListedAttributes(dirfd(dir_), entry->d_name, Joined(windowsFolder_, "\\", name),
+                                Joined(folder_, folder_ == "/" ? "" : "/", entry->d_name), &size);
     if (attributes == INVALID_FILE_ATTRIBUTES) continue;  // gone meanwhile
     std::memset(data, 0, sizeof *data);
     data->dwFileAttributes = attributes;

@@ -107,10 +107,12 @@ DWORD FileSystem::DeleteFile(const std::string& realPath) {
   // A listed entry goes by its name in the listing's open folder: the
   // kernel then walks one name, not the whole path.
   const ListedEntry* listed = memo_.Find(realPath);
-  int failed = listed ? unlinkat(listed->folderFd, listed->name.c_str(), 0) : unlink(realPath.c_str());
+  int failed =
+      listed ? unlinkat(listed->folderFd, listed->name.c_str(), 0) : unlink(realPath.c_str());
   int error = errno;
   Changing(realPath, &st);
-  if (failed) return error == ENOENT ? MissingEntryError(realPath) : ERROR_ACCESS_DENIED;  // gone meanwhile
+  if (failed)
+    return error == ENOENT ? MissingEntryError(realPath) : ERROR_ACCESS_DENIED;  // gone meanwhile
   if (st.st_nlink <= 1) storedBits_.erase(Identity(st));
   return ERROR_SUCCESS;
 }

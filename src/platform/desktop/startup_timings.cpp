@@ -22,7 +22,7 @@ struct Sum {
 struct Recording {
   bool enabled = false;
   double processStartMs = 0;  // boot clock
-  std::vector<Sum> sums;       // in the order they first came
+  std::vector<Sum> sums;      // in the order they first came
 };
 
 Recording& Current() {
@@ -39,7 +39,8 @@ double ProcessStartMs() {
   if (close == std::string::npos) return BootClockMs();
   std::istringstream fields(text.substr(close + 2));
   std::string field;
-  for (int i = 3; i <= 22 && fields >> field; ++i) {}
+  for (int i = 3; i <= 22 && fields >> field; ++i) {
+  }
   return std::stod(field) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
@@ -112,8 +113,10 @@ void Finish() {
 
 Scope::~Scope() {
   if (!Enabled()) return;
-  if (piece_) Piece(name_, start_);
-  else Phase(name_, start_);
+  if (piece_)
+    Piece(name_, start_);
+  else
+    Phase(name_, start_);
 }
 
 }  // namespace desktop::startup

@@ -170,6 +170,8 @@ void GtkHost::CancelAfterFirstFrame(int id) { afterFirstFrame_.erase(id); }
 void GtkHost::FrameDrawn() {
   if (framed_) return;
   framed_ = true;
+  startup::Moment("first window's first frame");
+  startup::PrintSums();  // what the frame waited for
   // Once GLib's loop is idle: the frame being drawn reaches the screen first.
   afterFirstFrameSource_ = g_idle_add(
       [](gpointer self) -> gboolean {

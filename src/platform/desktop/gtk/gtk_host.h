@@ -96,7 +96,7 @@ class GtkHost final : public Host {
   std::set<int> held_;
   std::map<int, GdkEvent*> keyPresses_;
   HWND raised_ = nullptr;
-  bool framed_ = false;                                // a first frame was drawn
+  bool framed_ = false;                                   // a first frame was drawn
   std::map<int, std::function<void()>> afterFirstFrame_;  // by id, in order
   int nextTaskId_ = 1;
   guint afterFirstFrameSource_ = 0;

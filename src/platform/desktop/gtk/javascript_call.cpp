@@ -1,7 +1,8 @@
 #include "platform/desktop/gtk/javascript_call.h"
-#include "platform/desktop/gtk/webkit_library.h"
 
 #include <cstdio>
+
+#include "platform/desktop/gtk/webkit_library.h"
 
 namespace desktop::gtk {
 namespace {
@@ -38,7 +39,8 @@ web::ScriptValue ValueOf(JSCValue* value) {
 void Finished(GObject* view, GAsyncResult* result, gpointer data) {
   auto* call = static_cast<PendingCall*>(data);
   GError* error = nullptr;
-  JSCValue* value = WebKit().webkit_web_view_evaluate_javascript_finish(reinterpret_cast<WebKitWebView*>(view), result, &error);
+  JSCValue* value = WebKit().webkit_web_view_evaluate_javascript_finish(
+      reinterpret_cast<WebKitWebView*>(view), result, &error);
   if (call->abandoned) {
     if (value) g_object_unref(value);
     if (error) g_error_free(error);
@@ -65,8 +67,9 @@ gboolean MarkPassed(gpointer passed) {
 
 web::ScriptOutcome RunScript(WebKitWebView* view, const std::string& script) {
   auto* call = new PendingCall;
-  WebKit().webkit_web_view_evaluate_javascript(view, script.data(), static_cast<gssize>(script.size()),
-                                      nullptr, nullptr, nullptr, Finished, call);
+  WebKit().webkit_web_view_evaluate_javascript(view, script.data(),
+                                               static_cast<gssize>(script.size()), nullptr, nullptr,
+                                               nullptr, Finished, call);
   bool passed = false;
   guint timer = g_timeout_add(kLongestWaitMs, MarkPassed, &passed);
   while (!call->done && !passed) g_main_context_iteration(nullptr, TRUE);

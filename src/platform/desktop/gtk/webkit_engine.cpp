@@ -1,9 +1,9 @@
 #include "platform/desktop/gtk/webkit_engine.h"
 
 #include "platform/desktop/gtk/gtk_host.h"
+#include "platform/desktop/gtk/webkit_library.h"
 #include "platform/desktop/mouse.h"
 #include "platform/desktop/startup_timings.h"
-#include "platform/desktop/gtk/webkit_library.h"
 
 namespace desktop::gtk {
 namespace {
@@ -21,7 +21,8 @@ HeldDecision Hold(WebKitPolicyDecision* decision) {
 
 // Failures that are no error page: a navigation stopped or replaced.
 bool IsStop(const GError* error) {
-  return g_error_matches(error, WebKit().webkit_network_error_quark(), WEBKIT_NETWORK_ERROR_CANCELLED) ||
+  return g_error_matches(error, WebKit().webkit_network_error_quark(),
+                         WEBKIT_NETWORK_ERROR_CANCELLED) ||
          error->domain == WebKit().webkit_policy_error_quark();
 }
 
@@ -52,7 +53,8 @@ bool WebKitEngine::EnsureView() {
   startup::Scope timing("web view created");
   view_ = reinterpret_cast<WebKitWebView*>(WebKit().webkit_web_view_new_with_context(context));
   WebKitSettings* settings = WebKit().webkit_web_view_get_settings(view_);
-  WebKit().webkit_settings_set_hardware_acceleration_policy(settings, WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
+  WebKit().webkit_settings_set_hardware_acceleration_policy(
+      settings, WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
   g_signal_connect(view_, "decide-policy", G_CALLBACK(OnDecidePolicy), this);
   g_signal_connect(view_, "load-changed", G_CALLBACK(OnLoadChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(OnLoadFailed), this);
@@ -101,14 +103,15 @@ gboolean WebKitEngine::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* deci
     return TRUE;
   }
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
-  WebKitNavigationAction* action =
-      WebKit().webkit_navigation_policy_decision_get_navigation_action(reinterpret_cast<WebKitNavigationPolicyDecision*>(decision));
+  WebKitNavigationAction* action = WebKit().webkit_navigation_policy_decision_get_navigation_action(
+      reinterpret_cast<WebKitNavigationPolicyDecision*>(decision));
   if (engine->approveNext_ || WebKit().webkit_navigation_action_is_redirect(action)) {
     engine->approveNext_ = false;
     WebKit().webkit_policy_decision_use(decision);
     return TRUE;
   }
-  const char* uri = WebKit().webkit_uri_request_get_uri(WebKit().webkit_navigation_action_get_request(action));
+  const char* uri =
+      WebKit().webkit_uri_request_get_uri(WebKit().webkit_navigation_action_get_request(action));
   // WebKit does not say which frame navigates. A navigation aimed at a named
   // frame, or one the page's load makes by itself before it finishes (an
   // iframe's source), is taken as a frame's; anything else is the page's.
@@ -178,8 +181,9 @@ void WebKitEngine::ApplyHostStyleSheet() {
   WebKit().webkit_user_content_manager_remove_all_style_sheets(content);
   std::string sheet = client().HostStyleSheet();
   if (sheet.empty()) return;
-  WebKitUserStyleSheet* style = WebKit().webkit_user_style_sheet_new(
-      sheet.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES, WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+  WebKitUserStyleSheet* style =
+      WebKit().webkit_user_style_sheet_new(sheet.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+                                           WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
   WebKit().webkit_user_content_manager_add_style_sheet(content, style);
   WebKit().webkit_user_style_sheet_unref(style);
 }

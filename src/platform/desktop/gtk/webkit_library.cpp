@@ -25,8 +25,8 @@ Loaded& Library() {
 
 // Every function, or the name of the first one that is missing.
 std::string LookUpAll(void* library, WebKitFunctions& functions) {
-#define TESSAL_WEBKIT_LOOK_UP(name)                                               \
-  functions.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));   \
+#define TESSAL_WEBKIT_LOOK_UP(name)                                            \
+  functions.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
   if (!functions.name) return #name;
   TESSAL_WEBKIT_FUNCTIONS(TESSAL_WEBKIT_LOOK_UP)
 #undef TESSAL_WEBKIT_LOOK_UP

@@ -24,8 +24,8 @@ struct Pending {
 
 void Fetched(GObject* manager, GAsyncResult* result, gpointer data) {
   auto* pending = static_cast<Pending*>(data);
-  GList* records = WebKit().webkit_website_data_manager_fetch_finish(reinterpret_cast<WebKitWebsiteDataManager*>(manager),
-                                                            result, nullptr);
+  GList* records = WebKit().webkit_website_data_manager_fetch_finish(
+      reinterpret_cast<WebKitWebsiteDataManager*>(manager), result, nullptr);
   if (pending->abandoned) {
     g_list_free_full(records, reinterpret_cast<GDestroyNotify>(WebKit().webkit_website_data_unref));
     delete pending;
@@ -37,8 +37,8 @@ void Fetched(GObject* manager, GAsyncResult* result, gpointer data) {
 
 void Removed(GObject* manager, GAsyncResult* result, gpointer data) {
   auto* pending = static_cast<Pending*>(data);
-  gboolean removed = WebKit().webkit_website_data_manager_remove_finish(reinterpret_cast<WebKitWebsiteDataManager*>(manager),
-                                                               result, nullptr);
+  gboolean removed = WebKit().webkit_website_data_manager_remove_finish(
+      reinterpret_cast<WebKitWebsiteDataManager*>(manager), result, nullptr);
   if (pending->abandoned) {
     delete pending;
     return;
@@ -80,7 +80,8 @@ std::vector<WebsiteDataEntry> WebsiteRecords::List() {
   Forget();
   if (!context_.get()) return {};  // no WebKit: no website data
   auto* pending = new Pending;
-  WebKit().webkit_website_data_manager_fetch(Manager(), WEBKIT_WEBSITE_DATA_ALL, nullptr, Fetched, pending);
+  WebKit().webkit_website_data_manager_fetch(Manager(), WEBKIT_WEBSITE_DATA_ALL, nullptr, Fetched,
+                                             pending);
   if (!AwaitAnswer(pending)) return {};
   std::vector<WebsiteDataEntry> entries;
   for (GList* item = pending->records; item; item = item->next) {
@@ -96,7 +97,8 @@ std::vector<WebsiteDataEntry> WebsiteRecords::List() {
       add("Cookie:player@" + site + "/", kCookieEntry, WEBKIT_WEBSITE_DATA_COOKIES);
     }
   }
-  g_list_free_full(pending->records, reinterpret_cast<GDestroyNotify>(WebKit().webkit_website_data_unref));
+  g_list_free_full(pending->records,
+                   reinterpret_cast<GDestroyNotify>(WebKit().webkit_website_data_unref));
   delete pending;
   return entries;
 }
@@ -108,7 +110,8 @@ bool WebsiteRecords::Remove(const std::string& cp936Url) {
   listed_.erase(it);
   GList records{listed.record, nullptr, nullptr};
   auto* pending = new Pending;
-  WebKit().webkit_website_data_manager_remove(Manager(), listed.types, &records, nullptr, Removed, pending);
+  WebKit().webkit_website_data_manager_remove(Manager(), listed.types, &records, nullptr, Removed,
+                                              pending);
   bool removed = AwaitAnswer(pending) && pending->removed;
   if (!pending->abandoned) delete pending;
   WebKit().webkit_website_data_unref(listed.record);

@@ -127,12 +127,6 @@ void WindowMirror::ApplyShape(const Region& shape) {
 gboolean WindowMirror::OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
   auto* mirror = static_cast<WindowMirror*>(self);
   if (mirror->pixels_.empty()) return TRUE;
-  static bool first = true;
-  if (first) {
-    first = false;
-    startup::Moment("first window's first frame");
-    startup::PrintSums();  // what the frame waited for
-  }
   mirror->host_.FrameDrawn();
   cairo_surface_t* image = cairo_image_surface_create_for_data(
       reinterpret_cast<unsigned char*>(mirror->pixels_.data()), CAIRO_FORMAT_RGB24,

@@ -51,8 +51,8 @@ class WindowMirror {
   int width_ = 0;
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;
-  const Bitmap* copied_ = nullptr;     // the surface pixels_ was last compared with
-  std::uint64_t copiedDrawnOn_ = 0;    // its drawnOn then
+  const Bitmap* copied_ = nullptr;   // the surface pixels_ was last compared with
+  std::uint64_t copiedDrawnOn_ = 0;  // its drawnOn then
   Region shape_;
   bool shaped_ = false;
   RECT placed_{-1, -1, -1, -1};
