@@ -5,13 +5,15 @@
 #include "platform/desktop/resource_model.h"
 #include "res/embedded_files.h"
 #include "res/resource_ids.h"
+#include "res/theme_files.h"
+#include "theme_title.h"
 
 namespace {
 
 constexpr DWORD kChildVisible = WS_CHILD | WS_VISIBLE;
 constexpr UINT kMenuChecked = 0x0008;  // MF_CHECKED
 
-// A picture resource: its file under res/ and that file's bytes.
+// A picture resource: its file in the theme folder and that file's bytes.
 desktop::FileResource Picture(WORD id, const char* path) {
   return desktop::FileResource{id, path, EmbeddedResourceFile(path)};
 }
@@ -45,7 +47,7 @@ desktop::ResourceSet MakeResources() {
       IDD_GAME_DIALOG, true,
       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
           DS_SETFONT | DS_FIXEDSYS,
-      0, 0, 0, 321, 186, "Qorvan", "MS Shell Dlg", 8,
+      0, 0, 0, 321, 186, TESSAL_GAME_TITLE, "MS Shell Dlg", 8,
       {
           // The browser's placeholder.
           {"Static", "静态", kChildVisible | WS_GROUP, 0, 0, 0, 17, 8, IDC_STATIC, 0},
@@ -63,60 +65,10 @@ desktop::ResourceSet MakeResources() {
 
   r.strings.push_back(desktop::StringResource{IDS_ABOUTBOX, "关于 Tessal(&A)..."});
 
-  r.icons = {Picture(IDR_MAINFRAME, "icons/tessal.ico")};
-
-  r.bitmaps = {
-      // The launcher: its window picture, the close and minimise buttons
-      // (normal, hover, pressed), the portal links (normal, hover), the logo.
-      Picture(IDB_LAUNCHER_BACKGROUND, "bitmaps/launcher_background.bmp"),
-      Picture(IDB_CLOSE_NORMAL, "bitmaps/launcher_close.bmp"),
-      Picture(IDB_CLOSE_HOVER, "bitmaps/launcher_close_hover.bmp"),
-      Picture(IDB_CLOSE_PRESSED, "bitmaps/launcher_close_pressed.bmp"),
-      Picture(IDB_MINIMIZE_NORMAL, "bitmaps/launcher_minimize.bmp"),
-      Picture(IDB_MINIMIZE_HOVER, "bitmaps/launcher_minimize_hover.bmp"),
-      Picture(IDB_MINIMIZE_PRESSED, "bitmaps/launcher_minimize_pressed.bmp"),
-      Picture(IDB_OFFICIAL_NORMAL, "bitmaps/link_official.bmp"),
-      Picture(IDB_OFFICIAL_HOVER, "bitmaps/link_official_hover.bmp"),
-      Picture(IDB_FORUM_NORMAL, "bitmaps/link_forum.bmp"),
-      Picture(IDB_FORUM_HOVER, "bitmaps/link_forum_hover.bmp"),
-      Picture(IDB_SERVICE_NORMAL, "bitmaps/link_service.bmp"),
-      Picture(IDB_SERVICE_HOVER, "bitmaps/link_service_hover.bmp"),
-      Picture(IDB_PAY_NORMAL, "bitmaps/link_pay.bmp"),
-      Picture(IDB_PAY_HOVER, "bitmaps/link_pay_hover.bmp"),
-      Picture(IDB_LOGO, "bitmaps/logo.bmp"),
-
-      // The skinned frame's eight pieces.
-      Picture(IDB_FRAME_BOTTOM_LEFT, "bitmaps/frame_bottom_left.bmp"),
-      Picture(IDB_FRAME_BOTTOM, "bitmaps/frame_bottom.bmp"),
-      Picture(IDB_FRAME_BOTTOM_RIGHT, "bitmaps/frame_bottom_right.bmp"),
-      Picture(IDB_FRAME_LEFT, "bitmaps/frame_left.bmp"),
-      Picture(IDB_FRAME_RIGHT, "bitmaps/frame_right.bmp"),
-      Picture(IDB_CAPTION_LEFT, "bitmaps/caption_left.bmp"),
-      Picture(IDB_CAPTION_MIDDLE, "bitmaps/caption_middle.bmp"),
-      Picture(IDB_CAPTION_RIGHT, "bitmaps/caption_right.bmp"),
-
-      // The caption buttons, normal and hover.
-      Picture(IDB_CAPTION_CLOSE, "bitmaps/caption_close.bmp"),
-      Picture(IDB_CAPTION_CLOSE_HOVER, "bitmaps/caption_close_hover.bmp"),
-      Picture(IDB_CAPTION_MINIMIZE, "bitmaps/caption_minimize.bmp"),
-      Picture(IDB_CAPTION_MINIMIZE_HOVER, "bitmaps/caption_minimize_hover.bmp"),
-      Picture(IDB_CAPTION_MAXIMIZE, "bitmaps/caption_maximize.bmp"),
-      Picture(IDB_CAPTION_MAXIMIZE_HOVER, "bitmaps/caption_maximize_hover.bmp"),
-      Picture(IDB_CAPTION_TRAY, "bitmaps/caption_tray.bmp"),
-      Picture(IDB_CAPTION_TRAY_HOVER, "bitmaps/caption_tray_hover.bmp"),
-      Picture(IDB_CAPTION_RESTORE, "bitmaps/caption_restore.bmp"),
-      Picture(IDB_CAPTION_RESTORE_HOVER, "bitmaps/caption_restore_hover.bmp"),
-      Picture(IDB_CAPTION_FORUM, "bitmaps/caption_forum.bmp"),
-      Picture(IDB_CAPTION_FORUM_HOVER, "bitmaps/caption_forum_hover.bmp"),
-      Picture(IDB_CAPTION_SERVICE, "bitmaps/caption_service.bmp"),
-      Picture(IDB_CAPTION_SERVICE_HOVER, "bitmaps/caption_service_hover.bmp"),
-      Picture(IDB_CAPTION_OFFICIAL, "bitmaps/caption_official.bmp"),
-      Picture(IDB_CAPTION_OFFICIAL_HOVER, "bitmaps/caption_official_hover.bmp"),
-      Picture(IDB_CAPTION_SETTINGS, "bitmaps/caption_settings.bmp"),
-      Picture(IDB_CAPTION_SETTINGS_HOVER, "bitmaps/caption_settings_hover.bmp"),
-      Picture(IDB_CAPTION_PAY, "bitmaps/caption_pay.bmp"),
-      Picture(IDB_CAPTION_PAY_HOVER, "bitmaps/caption_pay_hover.bmp"),
-  };
+  r.icons = {Picture(IDR_MAINFRAME, theme::kIconPath)};
+  for (const theme::PictureFile& picture : theme::Pictures()) {
+    r.bitmaps.push_back(Picture(static_cast<WORD>(picture.id), picture.path));
+  }
   r.version.fileVersion[0] = r.version.productVersion[0] = 1;
   r.version.language = 0x0804;
   r.version.strings = {
