@@ -1,6 +1,7 @@
-// tessal-artgen [--font FILE] [--contact-sheet FILE.png] RES_FOLDER
+// tessal-artgen [--font FILE] [--contact-sheet FILE.png] [--layout-sheet FILE.png] RES_FOLDER
 // Draws every picture of the program and writes them under RES_FOLDER
-// (bitmaps/*.bmp, icons/*.ico). The same font gives the same files.
+// (bitmaps/*.bmp, icons/*.ico). The same font gives the same files. The
+// sheets are pictures to look at: every picture, and where each one goes.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "tools/artgen/artwork.h"
 #include "tools/artgen/contact_sheet.h"
 #include "tools/artgen/image_files.h"
+#include "tools/artgen/layout_sheet.h"
 
 namespace {
 
@@ -21,7 +23,8 @@ bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: tessal-artgen [--font FILE] [--contact-sheet FILE.png] RES_FOLDER\n");
+  std::fprintf(stderr, "usage: tessal-artgen [--font FILE] [--contact-sheet FILE.png] "
+                       "[--layout-sheet FILE.png] RES_FOLDER\n");
   return 2;
 }
 
@@ -30,11 +33,13 @@ int Usage() {
 int main(int argc, char** argv) {
   std::string font = TESSAL_ART_FONT;
   std::string contactSheet;
+  std::string layoutSheet;
   std::string resFolder;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--font" && i + 1 < argc) font = argv[++i];
     else if (arg == "--contact-sheet" && i + 1 < argc) contactSheet = argv[++i];
+    else if (arg == "--layout-sheet" && i + 1 < argc) layoutSheet = argv[++i];
     else if (!arg.empty() && arg[0] != '-' && resFolder.empty()) resFolder = arg;
     else return Usage();
   }
@@ -54,6 +59,11 @@ int main(int argc, char** argv) {
     if (!contactSheet.empty() &&
         !WriteFile(contactSheet, artgen::EncodePngFile(artgen::ContactSheet(artwork)))) {
       std::fprintf(stderr, "tessal-artgen: cannot write %s\n", contactSheet.c_str());
+      return 1;
+    }
+    if (!layoutSheet.empty() &&
+        !WriteFile(layoutSheet, artgen::EncodePngFile(artgen::LayoutSheet(artwork, type)))) {
+      std::fprintf(stderr, "tessal-artgen: cannot write %s\n", layoutSheet.c_str());
       return 1;
     }
   } catch (const std::exception& error) {
