@@ -16,9 +16,9 @@ enum class KeyUse {
 };
 
 struct PictureFile {
-  int id;                // resource id
-  const char* path;      // relative to the theme folder
-  int width, height;     // pixels; 24 bits per pixel, rows stored from the bottom
+  int id;             // resource id
+  const char* path;   // relative to the theme folder
+  int width, height;  // pixels; 24 bits per pixel, rows stored from the bottom
   KeyUse key;
   const char* purpose;
   const char* sameShapeAs;  // another look of the same button: key pixels must match; or null

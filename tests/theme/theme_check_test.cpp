@@ -1,14 +1,13 @@
 // tessal-theme check on themes made from the default one with one fault
 // each: every fault is named with its file, and a sound theme passes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "tools/artgen/image_files.h"
 #include "tools/theme/theme_commands.h"
@@ -23,7 +22,8 @@ constexpr Rgb kKey = artgen::kKeyColor;
 
 class ThemeFolder {
  public:
-  ThemeFolder() : path_(fs::temp_directory_path() / ("tessal-theme-" + std::to_string(::getpid()))) {
+  ThemeFolder()
+      : path_(fs::temp_directory_path() / ("tessal-theme-" + std::to_string(::getpid()))) {
     fs::remove_all(path_);
     theme::CommandResult made = theme::RunCommand({"new", path_.string()});
     EXPECT_EQ(made.exitCode, 0) << made.err;
@@ -72,7 +72,8 @@ TEST(ThemeCheckTest, TheDefaultThemePassesWithoutAnyFinding) {
   ThemeFolder theme;
   theme::CommandResult result = theme.Check();
   EXPECT_EQ(result.exitCode, 0) << result.out;
-  EXPECT_EQ(result.out, "theme " + theme.path().string() + ": every file is as the program needs it\n");
+  EXPECT_EQ(result.out,
+            "theme " + theme.path().string() + ": every file is as the program needs it\n");
 }
 
 TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
@@ -84,8 +85,7 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
       {"a picture missing",
        [](const ThemeFolder& t) { fs::remove(t.path() / "bitmaps/caption_pay.bmp"); },
        "bitmaps/caption_pay.bmp: missing: top-up (label 充值), 38 × 18 pixels, 24 bits"},
-      {"not a bitmap",
-       [](const ThemeFolder& t) { t.Write("bitmaps/logo.bmp", "GIF89a"); },
+      {"not a bitmap", [](const ThemeFolder& t) { t.Write("bitmaps/logo.bmp", "GIF89a"); },
        "bitmaps/logo.bmp: not a Windows bitmap (.bmp) file"},
       {"a size off by one",
        [](const ThemeFolder& t) {
@@ -99,8 +99,8 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
        "bitmaps/frame_left.bmp: the bitmap has 32 bits per pixel; the program's pictures have 24"},
       {"rows from the top",
        [](const ThemeFolder& t) {
-         t.Write("bitmaps/frame_right.bmp",
-                 WithField(t.Read("bitmaps/frame_right.bmp"), 22, static_cast<std::uint32_t>(-5), 4));
+         t.Write("bitmaps/frame_right.bmp", WithField(t.Read("bitmaps/frame_right.bmp"), 22,
+                                                      static_cast<std::uint32_t>(-5), 4));
        },
        "bitmaps/frame_right.bmp: the rows are stored from the top; store them from the bottom"},
       {"cut short",
@@ -116,14 +116,17 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
        "game window is not see-through, they would show grey"},
       {"a hover look with another outline",
        [](const ThemeFolder& t) {
-         t.Paint("bitmaps/launcher_close_hover.bmp", [](Canvas& p) { Fill(p, 0, 0, 1, 1, {9, 9, 9}); });
+         t.Paint("bitmaps/launcher_close_hover.bmp", [](Canvas& p) {
+           Fill(p, 0, 0, 1, 1, {9, 9, 9});
+         });
        },
        "bitmaps/launcher_close_hover.bmp: its key pixels differ from those of "
        "bitmaps/launcher_close.bmp at 1 pixel (at 0, 0): a button's outline is cut from its normal "
        "look, so every look must have the same key pixels"},
       {"a hole beside the login page",
        [](const ThemeFolder& t) {
-         t.Paint("bitmaps/launcher_background.bmp", [](Canvas& p) { Fill(p, 955, 300, 956, 302, kKey); });
+         t.Paint("bitmaps/launcher_background.bmp",
+                 [](Canvas& p) { Fill(p, 955, 300, 956, 302, kKey); });
        },
        "bitmaps/launcher_background.bmp: 2 pixels (the first at 955, 300) are the key colour under "
        "the login page or within 3 pixels of it (271, 166 to 953, 583): a hole would open beside "
@@ -136,8 +139,7 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
        "bitmaps/logo.bmp: it and bitmaps/link_forum.bmp are both solid at 2 pixels (the first at "
        "503, 138) of the launcher: where two buttons overlap, one of them must be the key colour "
        "0x5C5C5C"},
-      {"the icon missing",
-       [](const ThemeFolder& t) { fs::remove(t.path() / "icons/tessal.ico"); },
+      {"the icon missing", [](const ThemeFolder& t) { fs::remove(t.path() / "icons/tessal.ico"); },
        "icons/tessal.ico: missing: the program icon, an .ico file with a 32-bit picture of 64 × 64 "
        "pixels or more"},
       {"an icon too small",
@@ -161,8 +163,7 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
          t.Write("icons/tessal.ico", WithField(t.Read("icons/tessal.ico"), 18, 1u << 30, 4));
        },
        "icons/tessal.ico: a picture lies outside the file"},
-      {"the title missing",
-       [](const ThemeFolder& t) { fs::remove(t.path() / "title.txt"); },
+      {"the title missing", [](const ThemeFolder& t) { fs::remove(t.path() / "title.txt"); },
        "title.txt: missing: the game title, one line of UTF-8 text"},
   };
   for (const Case& c : cases) {
@@ -183,7 +184,7 @@ TEST(ThemeCheckTest, TheTitleMustBeOneShortLineThatCodePage936Holds) {
     const char* fault;  // null: accepted
   } cases[] = {
       {"Qorvan", nullptr},
-      {"\xEF\xBB\xBF潮汐 Tidewater\r\n", nullptr},           // a byte-order mark and CRLF
+      {"\xEF\xBB\xBF潮汐 Tidewater\r\n", nullptr},  // a byte-order mark and CRLF
       {"一二三四五六七八九十一二三四五六七八九十一二三四\n", nullptr},  // 24 characters, 48 bytes
       {"一二三四五六七八九十一二三四五六七八九十一二三四五\n",
        "the title is 50 bytes in code page 936; at most 48 fit (a Chinese character takes two)"},
@@ -191,8 +192,9 @@ TEST(ThemeCheckTest, TheTitleMustBeOneShortLineThatCodePage936Holds) {
       {"Qorvan\nOnline\n", "the title is more than one line"},
       {"Qor\tvan", "the title holds a control character"},
       {" Qorvan", "the title begins or ends with a space"},
-      {"Qorvan 🐉", "the title has characters that code page 936 cannot represent: the program's "
-                    "texts are in code page 936"},
+      {"Qorvan 🐉",
+       "the title has characters that code page 936 cannot represent: the program's "
+       "texts are in code page 936"},
       {"Qorv\xC3", "the title is not UTF-8 text"},
       {"Qorv\xED\xA0\x80", "the title is not UTF-8 text"},  // a surrogate
   };

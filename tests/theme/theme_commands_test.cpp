@@ -1,16 +1,16 @@
 // The other commands of tessal-theme: the list of files, the default theme
 // written without overwriting anything, the title, the icon for Linux
 // desktops, and the usage.
+#include "tools/theme/theme_commands.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "tests/theme/png_file.h"
-#include "tools/theme/theme_commands.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ class ThemeCommandsTest : public ::testing::Test {
 TEST_F(ThemeCommandsTest, FilesListsEveryPictureThenTheIconAndTheTitle) {
   theme::CommandResult result = theme::RunCommand({"files"});
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_TRUE(result.out.starts_with("bitmaps/launcher_background.bmp\nbitmaps/launcher_close.bmp\n"))
+  EXPECT_TRUE(
+      result.out.starts_with("bitmaps/launcher_background.bmp\nbitmaps/launcher_close.bmp\n"))
       << result.out;
   EXPECT_TRUE(result.out.ends_with("bitmaps/caption_pay_hover.bmp\nicons/tessal.ico\ntitle.txt\n"))
       << result.out;
@@ -67,7 +68,8 @@ TEST_F(ThemeCommandsTest, TitlePrintsTheGameTitleOrWhyItCannotBeShown) {
   std::ofstream(folder_ / "title.txt", std::ios::binary) << "\n";
   result = theme::RunCommand({"title", folder_.string()});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "tessal-theme: " + (folder_ / "title.txt").string() + ": the title is empty\n");
+  EXPECT_EQ(result.err,
+            "tessal-theme: " + (folder_ / "title.txt").string() + ": the title is empty\n");
 }
 
 TEST_F(ThemeCommandsTest, IconsWritesEachPictureAsAPngOfItsSize) {

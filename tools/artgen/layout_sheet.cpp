@@ -50,8 +50,8 @@ void Frame(Canvas& sheet, int left, int top, int right, int bottom, Rgb colour) 
 void Tag(Canvas& sheet, const Typesetter& type, const std::string& text, int left, int top,
          Rgb colour = kText) {
   Lettering letters = type.Set(Wide(text), {11, 0, 0});
-  Fill(sheet, Rectangle(left, top, left + letters.width + 6, top + letters.height + 6), Rgb{0, 0, 0},
-       0.75);
+  Fill(sheet, Rectangle(left, top, left + letters.width + 6, top + letters.height + 6),
+       Rgb{0, 0, 0}, 0.75);
   Letter(sheet, letters, left + 3, top + 3, Flat(colour));
 }
 
@@ -60,8 +60,10 @@ void PlaceOver(Canvas& sheet, const Canvas& picture, int left, int top, bool che
     for (int x = 0; x < picture.Width(); ++x) {
       if (!sheet.Contains(left + x, top + y)) continue;
       const Rgb& p = picture.At(x, y);
-      if (p != kKeyColor) sheet.At(left + x, top + y) = p;
-      else if (checkerKey) sheet.At(left + x, top + y) = Checker(left + x, top + y);
+      if (p != kKeyColor)
+        sheet.At(left + x, top + y) = p;
+      else if (checkerKey)
+        sheet.At(left + x, top + y) = Checker(left + x, top + y);
     }
   }
 }
@@ -79,8 +81,10 @@ void Stretch(Canvas& sheet, const Canvas& picture, RECT to, int dx, int dy) {
 
 int DrawLauncher(Canvas& sheet, const std::map<int, Canvas>& pictures, const Typesetter& type) {
   const int left = kMargin, top = kMargin + 24;
-  Tag(sheet, type, "The launcher: launcher_background, 1008 x 601; see-through (key colour) "
-                   "pixels as a checkerboard", left, kMargin - 4);
+  Tag(sheet, type,
+      "The launcher: launcher_background, 1008 x 601; see-through (key colour) "
+      "pixels as a checkerboard",
+      left, kMargin - 4);
   PlaceOver(sheet, pictures.at(IDB_LAUNCHER_BACKGROUND), left, top, true);
   for (const launcher_layout::ButtonLayout& b : launcher_layout::Buttons) {
     PlaceOver(sheet, pictures.at(b.normal), left + b.rect.left, top + b.rect.top, false);
@@ -110,33 +114,37 @@ int DrawLauncher(Canvas& sheet, const std::map<int, Canvas>& pictures, const Typ
     // Tags below the pictures, in rows, so that neighbours do not cover each other.
     const bool above = b.id == IDC_LOGO_BUTTON || b.id == IDC_CLOSE_BUTTON;
     const int row = b.id == IDC_FORUM_BUTTON || b.id == IDC_PAY_BUTTON ? 1
-                    : b.id == IDC_MINIMIZE_BUTTON                       ? 2
-                                                                        : 0;
+                    : b.id == IDC_MINIMIZE_BUTTON                      ? 2
+                                                                       : 0;
     const int tagX = b.id == IDC_MINIMIZE_BUTTON ? x - 150 : std::min(x, left + 1008 - 190);
     Tag(sheet, type, name, tagX, above ? y - 22 : top + 159 + row * 22, kOutline);
     if (!above) {
-      for (int ty = y + picture.Height(); ty < top + 159 + row * 22; ++ty) sheet.At(x + 2, ty) = kOutline;
+      for (int ty = y + picture.Height(); ty < top + 159 + row * 22; ++ty)
+        sheet.At(x + 2, ty) = kOutline;
     }
   }
   return top + 601;
 }
 
 // The top of a normal game window, 1000 pixels wide, as the frame paints it.
-void DrawGameWindowTop(Canvas& sheet, const std::map<int, Canvas>& pictures,
-                       const Typesetter& type, int top) {
+void DrawGameWindowTop(Canvas& sheet, const std::map<int, Canvas>& pictures, const Typesetter& type,
+                       int top) {
   constexpr int kWidth = 1000, kHeight = 120, kCaption = 23;
   const int left = kMargin;
-  Tag(sheet, type, "The game window's top (a normal window of 1000 pixels; the title bar is as "
-                   "high as the system's caption)", left, top);
+  Tag(sheet, type,
+      "The game window's top (a normal window of 1000 pixels; the title bar is as "
+      "high as the system's caption)",
+      left, top);
   top += 28;
-  const std::map<FramePiece, int> pieceIds = {
-      {FramePiece::CaptionLeft, IDB_CAPTION_LEFT}, {FramePiece::CaptionMiddle, IDB_CAPTION_MIDDLE},
-      {FramePiece::CaptionRight, IDB_CAPTION_RIGHT}, {FramePiece::LeftBorder, IDB_FRAME_LEFT},
-      {FramePiece::RightBorder, IDB_FRAME_RIGHT}, {FramePiece::BottomLeft, IDB_FRAME_BOTTOM_LEFT},
-      {FramePiece::BottomBorder, IDB_FRAME_BOTTOM}, {FramePiece::BottomRight, IDB_FRAME_BOTTOM_RIGHT}};
-  auto size = [&](int id) {
-    return SIZE{pictures.at(id).Width(), pictures.at(id).Height()};
-  };
+  const std::map<FramePiece, int> pieceIds = {{FramePiece::CaptionLeft, IDB_CAPTION_LEFT},
+                                              {FramePiece::CaptionMiddle, IDB_CAPTION_MIDDLE},
+                                              {FramePiece::CaptionRight, IDB_CAPTION_RIGHT},
+                                              {FramePiece::LeftBorder, IDB_FRAME_LEFT},
+                                              {FramePiece::RightBorder, IDB_FRAME_RIGHT},
+                                              {FramePiece::BottomLeft, IDB_FRAME_BOTTOM_LEFT},
+                                              {FramePiece::BottomBorder, IDB_FRAME_BOTTOM},
+                                              {FramePiece::BottomRight, IDB_FRAME_BOTTOM_RIGHT}};
+  auto size = [&](int id) { return SIZE{pictures.at(id).Width(), pictures.at(id).Height()}; };
   FramePaintInput paint;
   paint.width = kWidth;
   paint.height = kHeight;
@@ -184,10 +192,12 @@ void DrawGameWindowTop(Canvas& sheet, const std::map<int, Canvas>& pictures,
   // The program icon and the title with the server name, left in the bar.
   const RECT& icon = layout.icon;
   Frame(sheet, left + icon.left, top + icon.top, left + icon.right, top + icon.bottom, kPage);
-  Tag(sheet, type, "icon (icons/tessal.ico at 16 x 16), then the title (title.txt) and the "
-                   "server name", left + icon.right + 6, top + icon.top - 4, kPage);
-  Tag(sheet, type, "title bar: caption_left, caption_middle (stretched), caption_right",
-      left + 40, top + kCaption + 12);
+  Tag(sheet, type,
+      "icon (icons/tessal.ico at 16 x 16), then the title (title.txt) and the "
+      "server name",
+      left + icon.right + 6, top + icon.top - 4, kPage);
+  Tag(sheet, type, "title bar: caption_left, caption_middle (stretched), caption_right", left + 40,
+      top + kCaption + 12);
   Tag(sheet, type, "below it frame_left and frame_right; the frame_bottom pieces at the foot",
       left + 40, top + kCaption + 34);
 }

@@ -1,30 +1,27 @@
 #include "tools/theme/icon_file.h"
 
+#include "tools/theme/file_bytes.h"
+
 namespace theme {
 
 namespace {
-
-std::uint32_t Le(std::string_view bytes, std::size_t at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-  return value;
-}
 
 constexpr std::size_t kDirectorySize = 6, kEntrySize = 16, kInfoHeaderSize = 40;
 
 // One directory entry's picture, or the reason it cannot be read.
 std::string ReadImage(std::string_view bytes, std::size_t entry, IconImage& image) {
-  const std::uint32_t size = Le(bytes, entry + 8, 4), offset = Le(bytes, entry + 12, 4);
+  const std::uint32_t size = LittleEndian(bytes, entry + 8, 4),
+                      offset = LittleEndian(bytes, entry + 12, 4);
   if (offset > bytes.size() || size > bytes.size() - offset || size < kInfoHeaderSize) {
     return "a picture lies outside the file";
   }
   std::string_view data = bytes.substr(offset, size);
   if (data.substr(0, 4) == "\x89PNG") return "a picture is stored as PNG; store it uncompressed";
-  if (Le(data, 0, 4) < kInfoHeaderSize) return "a picture has no bitmap header";
-  const auto width = static_cast<std::int32_t>(Le(data, 4, 4));
-  const auto doubled = static_cast<std::int32_t>(Le(data, 8, 4));
-  image.bitsPerPixel = static_cast<int>(Le(data, 14, 2));
-  if (Le(data, 16, 4) != 0) return "a picture is compressed";
+  if (LittleEndian(data, 0, 4) < kInfoHeaderSize) return "a picture has no bitmap header";
+  const auto width = static_cast<std::int32_t>(LittleEndian(data, 4, 4));
+  const auto doubled = static_cast<std::int32_t>(LittleEndian(data, 8, 4));
+  image.bitsPerPixel = static_cast<int>(LittleEndian(data, 14, 2));
+  if (LittleEndian(data, 16, 4) != 0) return "a picture is compressed";
   if (width <= 0 || width > 256 || doubled <= 0 || doubled % 2 || doubled / 2 > 256) {
     return "a picture has an impossible size";
   }
@@ -33,9 +30,10 @@ std::string ReadImage(std::string_view bytes, std::size_t entry, IconImage& imag
   }
   image.width = width;
   image.height = doubled / 2;
-  const std::size_t colourRow = (static_cast<std::size_t>(width) * image.bitsPerPixel / 8 + 3) / 4 * 4;
+  const std::size_t colourRow =
+      (static_cast<std::size_t>(width) * image.bitsPerPixel / 8 + 3) / 4 * 4;
   const std::size_t maskRow = (static_cast<std::size_t>(width) + 31) / 32 * 4;
-  const std::size_t colourAt = Le(data, 0, 4);
+  const std::size_t colourAt = LittleEndian(data, 0, 4);
   const std::size_t maskAt = colourAt + colourRow * image.height;
   if (maskAt + maskRow * image.height > data.size()) return "a picture is cut short";
 
@@ -61,11 +59,12 @@ std::string ReadImage(std::string_view bytes, std::size_t entry, IconImage& imag
 
 IconFile ReadIconFile(std::string_view bytes) {
   IconFile file;
-  if (bytes.size() < kDirectorySize || Le(bytes, 0, 2) != 0 || Le(bytes, 2, 2) != 1) {
+  if (bytes.size() < kDirectorySize || LittleEndian(bytes, 0, 2) != 0 ||
+      LittleEndian(bytes, 2, 2) != 1) {
     file.error = "not an icon file";
     return file;
   }
-  const std::size_t count = Le(bytes, 4, 2);
+  const std::size_t count = LittleEndian(bytes, 4, 2);
   if (count == 0) file.error = "the icon file holds no picture";
   if (bytes.size() < kDirectorySize + count * kEntrySize) file.error = "the icon file is cut short";
   if (!file.error.empty()) return file;

@@ -39,12 +39,12 @@ void CheckPanel(const ReadPictures& pictures, Findings& findings) {
     }
   }
   if (holes.count) {
-    findings.Fault(file->path,
-                   holes.Text() + " the key colour under the login page or within " +
-                       std::to_string(kPanelMargin) + " pixels of it (" +
-                       std::to_string(page.left) + ", " + std::to_string(page.top) + " to " +
-                       std::to_string(page.right) + ", " + std::to_string(page.bottom) +
-                       "): a hole would open beside the page");
+    findings.Fault(file->path, holes.Text() + " the key colour under the login page or within " +
+                                   std::to_string(kPanelMargin) + " pixels of it (" +
+                                   std::to_string(page.left) + ", " + std::to_string(page.top) +
+                                   " to " + std::to_string(page.right) + ", " +
+                                   std::to_string(page.bottom) +
+                                   "): a hole would open beside the page");
   }
 }
 
@@ -63,10 +63,10 @@ void CheckOverlaps(const ReadPictures& pictures, Findings& findings) {
       const LONG ax = buttons[i].rect.left, ay = buttons[i].rect.top;
       const LONG bx = buttons[j].rect.left, by = buttons[j].rect.top;
       PixelCount both;
-      for (LONG y = std::max(ay, by); y < std::min(ay + a->second.Height(), by + b->second.Height());
-           ++y) {
-        for (LONG x = std::max(ax, bx); x < std::min(ax + a->second.Width(), bx + b->second.Width());
-             ++x) {
+      for (LONG y = std::max(ay, by);
+           y < std::min(ay + a->second.Height(), by + b->second.Height()); ++y) {
+        for (LONG x = std::max(ax, bx);
+             x < std::min(ax + a->second.Width(), bx + b->second.Width()); ++x) {
           if (!IsKey(a->second, x - ax, y - ay) && !IsKey(b->second, x - bx, y - by)) {
             both.Add(x, y);
           }

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "res/theme_files.h"
 #include "tools/artgen/image_files.h"
+#include "tools/theme/file_bytes.h"
 #include "tools/theme/pixel_text.h"
 
 namespace theme {
@@ -17,20 +16,6 @@ namespace theme {
 namespace {
 
 using artgen::Canvas;
-
-std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-std::uint32_t Le(std::string_view bytes, std::size_t at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-  return value;
-}
 
 bool IsKey(const Canvas& picture, int x, int y) { return picture.At(x, y) == artgen::kKeyColor; }
 
@@ -44,15 +29,15 @@ std::optional<Canvas> ReadPicture(const PictureFile& expected, std::string_view 
                                   Findings& findings) {
   const std::string file = expected.path;
   constexpr std::size_t kHeaders = 14 + 40;
-  if (bytes.size() < kHeaders || bytes.substr(0, 2) != "BM" || Le(bytes, 14, 4) < 40) {
+  if (bytes.size() < kHeaders || bytes.substr(0, 2) != "BM" || LittleEndian(bytes, 14, 4) < 40) {
     findings.Fault(file, "not a Windows bitmap (.bmp) file");
     return std::nullopt;
   }
-  const auto width = static_cast<std::int32_t>(Le(bytes, 18, 4));
-  const auto height = static_cast<std::int32_t>(Le(bytes, 22, 4));
-  const auto bits = static_cast<int>(Le(bytes, 28, 2));
+  const auto width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
+  const auto height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
+  const auto bits = static_cast<int>(LittleEndian(bytes, 28, 2));
   bool fine = true;
-  if (Le(bytes, 30, 4) != 0) {
+  if (LittleEndian(bytes, 30, 4) != 0) {
     findings.Fault(file, "the bitmap is compressed; store it uncompressed");
     fine = false;
   }
@@ -135,7 +120,7 @@ void NoteShapeFlaws(const PictureFile& expected, const Canvas& picture, Findings
 ReadPictures CheckPictures(const std::filesystem::path& folder, Findings& findings) {
   ReadPictures pictures;
   for (const PictureFile& expected : theme::Pictures()) {
-    std::optional<std::string> bytes = ReadFile(folder / expected.path);
+    std::optional<std::string> bytes = ReadFileBytes(folder / expected.path);
     if (!bytes) {
       findings.Fault(expected.path, std::string("missing: ") + expected.purpose + ", " +
                                         Size(expected.width, expected.height) + " pixels, 24 bits");

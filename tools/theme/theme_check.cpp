@@ -1,11 +1,10 @@
 #include "tools/theme/theme_check.h"
 
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <system_error>
 
 #include "res/theme_files.h"
+#include "tools/theme/file_bytes.h"
 #include "tools/theme/icon_file.h"
 #include "tools/theme/launcher_check.h"
 #include "tools/theme/picture_check.h"
@@ -15,23 +14,16 @@ namespace theme {
 
 namespace {
 
-std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 // The taskbar, the shortcuts and the Linux menus want a picture of at
 // least this size; smaller ones are scaled up and blur.
 constexpr int kSmallestLargeIcon = 32;
 
 void CheckIcon(const std::filesystem::path& folder, Findings& findings) {
-  std::optional<std::string> bytes = ReadFile(folder / kIconPath);
+  std::optional<std::string> bytes = ReadFileBytes(folder / kIconPath);
   if (!bytes) {
-    findings.Fault(kIconPath, "missing: the program icon, an .ico file with a 32-bit picture of "
-                              "64 × 64 pixels or more");
+    findings.Fault(kIconPath,
+                   "missing: the program icon, an .ico file with a 32-bit picture of "
+                   "64 × 64 pixels or more");
     return;
   }
   IconFile icon = ReadIconFile(*bytes);
@@ -82,7 +74,7 @@ ThemeCheck CheckTheme(const std::filesystem::path& folder) {
   ReadPictures pictures = CheckPictures(folder, check.findings);
   CheckLauncherLayout(pictures, check.findings);
   CheckIcon(folder, check.findings);
-  if (std::optional<std::string> bytes = ReadFile(folder / kTitlePath)) {
+  if (std::optional<std::string> bytes = ReadFileBytes(folder / kTitlePath)) {
     check.title = CheckTitle(*bytes, check.findings);
   } else {
     check.findings.Fault(kTitlePath, "missing: the game title, one line of UTF-8 text");

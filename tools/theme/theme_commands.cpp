@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 #include "res/embedded_files.h"
 #include "res/theme_files.h"
+#include "tools/theme/file_bytes.h"
 #include "tools/theme/icon_export.h"
 #include "tools/theme/theme_check.h"
 #include "tools/theme/title_check.h"
@@ -25,14 +25,6 @@ std::vector<std::string> ThemeFiles() {
   files.push_back(kIconPath);
   files.push_back(kTitlePath);
   return files;
-}
-
-std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 CommandResult Check(const std::filesystem::path& folder) {
@@ -84,7 +76,7 @@ CommandResult New(const std::filesystem::path& folder) {
 
 CommandResult Title(const std::filesystem::path& folder) {
   CommandResult result;
-  std::optional<std::string> bytes = ReadFile(folder / kTitlePath);
+  std::optional<std::string> bytes = ReadFileBytes(folder / kTitlePath);
   Findings findings;
   std::optional<std::string> title;
   if (bytes) title = CheckTitle(*bytes, findings);
@@ -101,7 +93,7 @@ CommandResult Title(const std::filesystem::path& folder) {
 CommandResult Icons(const std::filesystem::path& folder, const std::filesystem::path& out,
                     const std::string& name) {
   CommandResult result;
-  std::optional<std::string> bytes = ReadFile(folder / kIconPath);
+  std::optional<std::string> bytes = ReadFileBytes(folder / kIconPath);
   std::string error = bytes ? ExportIcons(*bytes, out, name) : "cannot be read";
   if (!error.empty()) {
     result.err = "tessal-theme: " + (folder / kIconPath).string() + ": " + error + "\n";

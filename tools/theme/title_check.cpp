@@ -55,8 +55,10 @@ std::optional<std::string> TitleInCodePage936(const std::string& utf8) {
 std::optional<std::string> CheckTitle(std::string_view bytes, Findings& findings) {
   const std::string file = kTitlePath;
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (bytes.ends_with("\r\n")) bytes.remove_suffix(2);
-  else if (bytes.ends_with('\n')) bytes.remove_suffix(1);
+  if (bytes.ends_with("\r\n"))
+    bytes.remove_suffix(2);
+  else if (bytes.ends_with('\n'))
+    bytes.remove_suffix(1);
   const std::string title(bytes);
 
   if (!IsUtf8(title)) {
@@ -82,8 +84,9 @@ std::optional<std::string> CheckTitle(std::string_view bytes, Findings& findings
   }
   std::optional<std::string> cp936 = TitleInCodePage936(title);
   if (!cp936) {
-    findings.Fault(file, "the title has characters that code page 936 cannot represent: "
-                         "the program's texts are in code page 936");
+    findings.Fault(file,
+                   "the title has characters that code page 936 cannot represent: "
+                   "the program's texts are in code page 936");
     fine = false;
   } else if (cp936->size() > kTitleLimit) {
     findings.Fault(file, "the title is " + std::to_string(cp936->size()) +
