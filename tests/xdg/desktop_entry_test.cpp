@@ -42,6 +42,28 @@ TEST(DesktopEntryTest, TheExecValueEscapesItsQuotedBackslashesOnceMoreAsAStringV
   EXPECT_EQ(ExecValue({"/opt/t", "line\nbreak"}), "/opt/t \"line\\nbreak\"");
 }
 
+TEST(DesktopEntryTest, AnExecValueSplitsIntoTheArgumentsItWasWrittenFrom) {
+  const struct Case {
+    std::string exec;
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {"tessal", {"tessal"}},
+      {"/opt/t --root \"/srv/run 1\"", {"/opt/t", "--root", "/srv/run 1"}},
+      {"\"say \\\"hi\\\"\" \"\\$HOME\" \"a\\\\b\"", {"say \"hi\"", "$HOME", "a\\b"}},
+      {"tessal %U 100%% %f", {"tessal", "100%"}},
+      {"  spaced   out ", {"spaced", "out"}},
+      {"\"\"", {""}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(desktop::xdg::SplitExecValue(c.exec), c.arguments) << c.exec;
+  // What the launchers write splits back into the command.
+  const std::vector<std::string> command = {"/opt/my games/tessal", "--say", "it's \"100%\" $x"};
+  EXPECT_EQ(
+      desktop::xdg::SplitExecValue(
+          DesktopEntryValue("[Desktop Entry]\nExec=" + ExecValue(command) + "\n", "Exec").value()),
+      command);
+}
+
 TEST(DesktopEntryTest, ValuesAreEscapedAndReadBackAsTheyWere) {
   struct Case {
     const char* value;

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
 
 }  // namespace
 
@@ -24,6 +24,9 @@ TemporaryUserFolders::TemporaryUserFolders(bool withXdgVariables) {
     saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
   }
   setenv("HOME", home_.c_str(), 1);
+  // The system's data folders too: menu entries installed on this machine
+  // must not change what the tests see.
+  setenv("XDG_DATA_DIRS", (home_ + "/system").c_str(), 1);
   if (withXdgVariables) {
     setenv("XDG_CONFIG_HOME", (home_ + "/config").c_str(), 1);
     setenv("XDG_DATA_HOME", (home_ + "/data").c_str(), 1);

@@ -2,7 +2,10 @@
 // where they go, what they start (the real program file, the run's
 // relaunch arguments), their names in UTF-8, and what is not written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "platform/desktop/session.h"
@@ -84,6 +87,45 @@ TEST_F(XdgServicesTest, ShortcutsElsewhereOrToProgramsOffDriveZGetNoLauncher) {
   }
   EXPECT_FALSE(TemporaryUserFolders::Exists(user_.home() + "/Desktop/Tessal.desktop"));
   EXPECT_FALSE(TemporaryUserFolders::Exists(user_.home() + "/data/applications/Tessal.desktop"));
+}
+
+// A package installs its own menu entry (/usr/share/applications/NAME.desktop);
+// a launcher of the same name in the user's folder would hide it behind the
+// program file's name and a stock icon, so none is written when the
+// system's entry starts the same command. The desktop launcher stays.
+TEST_F(XdgServicesTest, AQuickLaunchShortcutDoesNotHideTheSystemsMenuEntryForTheSameCommand) {
+  const char* path = std::getenv("PATH");
+  const std::string savedPath = path ? path : "";
+  setenv("PATH", (folder_ + ":" + savedPath).c_str(), 1);
+  ::chmod(program_.c_str(), 0755);
+  const std::string run = " --root \"/srv/run 1\"";
+  struct Case {
+    std::string exec;
+    bool hidden;  // a user launcher would hide the system's entry
+  } cases[] = {
+      {"tessal" + run, true},  // by name, found in $PATH
+      {"\"" + program_ + "\"" + run, true},
+      {"tessal %U" + run, true},  // field codes are not arguments
+      {"tessal", false},          // another run: the user's launcher keeps its arguments
+      {"/usr/bin/env tessal" + run, false},
+      {"no-such-program" + run, false},
+  };
+  const std::string system = user_.home() + "/system/applications/Tessal.desktop";
+  const std::string user = user_.home() + "/data/applications/Tessal.desktop";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exec);
+    std::filesystem::remove(user);
+    TemporaryUserFolders::Write(system, "[Desktop Entry]\nType=Application\nName=Qorvan\nExec=" +
+                                            c.exec + "\nIcon=tessal\n");
+    std::string launcher = services_.ShortcutSaved(std::string(kQuickLaunch) + "\\Tessal.lnk",
+                                                   Link(OnDriveZ(program_)));
+    EXPECT_EQ(launcher, c.hidden ? "" : user);
+    EXPECT_EQ(TemporaryUserFolders::Exists(user), !c.hidden);
+    EXPECT_EQ(
+        services_.ShortcutSaved(std::string(kDesktop) + "\\Tessal.lnk", Link(OnDriveZ(program_))),
+        user_.home() + "/Desktop/Tessal.desktop");
+  }
+  setenv("PATH", savedPath.c_str(), 1);
 }
 
 TEST_F(XdgServicesTest, ARunValueIsAnAutostartEntryWhichTheQueryFindsUntilItGoes) {

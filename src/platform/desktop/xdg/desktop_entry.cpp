@@ -70,6 +70,42 @@ std::string DesktopEntryText(const DesktopEntry& entry) {
   return text;
 }
 
+std::vector<std::string> SplitExecValue(const std::string& exec) {
+  std::vector<std::string> arguments;
+  std::string argument;
+  bool inArgument = false, quoted = false, fieldCode = false;
+  for (std::size_t i = 0; i < exec.size(); ++i) {
+    const char c = exec[i];
+    if (quoted) {
+      if (c == '"')
+        quoted = false;
+      else if (c == '\\' && i + 1 < exec.size())
+        argument += exec[++i];
+      else if (c == '%' && i + 1 < exec.size() && exec[i + 1] == '%')
+        argument += exec[++i];
+      else
+        argument += c;
+    } else if (c == ' ') {
+      if (inArgument && !(fieldCode && argument.empty())) arguments.push_back(argument);
+      argument.clear();
+      inArgument = fieldCode = false;
+    } else if (c == '"') {
+      quoted = inArgument = true;
+    } else if (c == '%' && i + 1 < exec.size()) {
+      inArgument = true;
+      if (exec[++i] == '%')
+        argument += '%';
+      else
+        fieldCode = true;
+    } else {
+      argument += c;
+      inArgument = true;
+    }
+  }
+  if (inArgument && !(fieldCode && argument.empty())) arguments.push_back(argument);
+  return arguments;
+}
+
 std::optional<std::string> DesktopEntryValue(const std::string& text, const std::string& key) {
   std::istringstream lines(text);
   bool inGroup = false;

@@ -30,6 +30,11 @@ std::string ExecValue(const std::vector<std::string>& command);
 
 std::string DesktopEntryText(const DesktopEntry& entry);
 
+// The arguments of an Exec value (already unescaped as a string): split at
+// spaces, double quotes grouping with \", \`, \$ and \\ inside them, %%
+// as %, and field codes such as %f or %u left out.
+std::vector<std::string> SplitExecValue(const std::string& exec);
+
 // The unescaped value of `key` in the [Desktop Entry] group, if present.
 std::optional<std::string> DesktopEntryValue(const std::string& text, const std::string& key);
 

@@ -43,6 +43,17 @@ bool Unquoted(const std::string& word, std::string* inside) {
 
 std::string DataHome() { return AbsoluteFromEnvironment("XDG_DATA_HOME", Home() + "/.local/share"); }
 
+std::vector<std::string> DataDirs() {
+  const char* value = std::getenv("XDG_DATA_DIRS");
+  std::vector<std::string> folders;
+  std::istringstream list(value ? value : "");
+  for (std::string folder; std::getline(list, folder, ':');) {
+    if (!folder.empty() && folder[0] == '/') folders.push_back(folder);
+  }
+  if (folders.empty()) folders = {"/usr/local/share", "/usr/share"};
+  return folders;
+}
+
 std::string ConfigHome() { return AbsoluteFromEnvironment("XDG_CONFIG_HOME", Home() + "/.config"); }
 
 std::string DesktopFolder() {

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace desktop::xdg {
 
 // $XDG_DATA_HOME, or ~/.local/share.
 std::string DataHome();
+// The system's data folders, most important first: $XDG_DATA_DIRS (its
+// absolute entries), or /usr/local/share and /usr/share.
+std::vector<std::string> DataDirs();
 // $XDG_CONFIG_HOME, or ~/.config.
 std::string ConfigHome();
 // The desktop folder, as `xdg-user-dir DESKTOP` answers: XDG_DESKTOP_DIR

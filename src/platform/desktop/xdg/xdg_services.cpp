@@ -1,8 +1,12 @@
 #include "platform/desktop/xdg/xdg_services.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -43,6 +47,40 @@ std::string FileNameOf(const std::string& utf8Name) {
   return name;
 }
 
+// The program file a command's first word names: a path as it is, a bare
+// name looked up in $PATH as a launcher's Exec is.
+std::string ProgramFile(const std::string& word) {
+  if (word.find('/') != std::string::npos) return word;
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path ? path : "");
+  for (std::string folder; std::getline(folders, folder, ':');) {
+    std::string candidate = (folder.empty() ? "." : folder) + "/" + word;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+  }
+  return {};
+}
+
+// Whether the menu entry of this file name that the system's data folders
+// give (a package's own, such as /usr/share/applications/NAME.desktop)
+// starts this very command. A launcher of the same name in the user's
+// folder would hide it behind the program file's name and a stock icon.
+bool SystemMenuEntryStarts(const std::string& fileName, const std::vector<std::string>& command) {
+  for (const std::string& folder : DataDirs()) {
+    std::ifstream file(folder + "/applications/" + fileName, std::ios::binary);
+    if (!file) continue;
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<std::string> exec =
+        SplitExecValue(DesktopEntryValue(text.str(), "Exec").value_or(""));
+    if (exec.empty() || exec.size() != command.size()) return false;
+    std::error_code error;
+    const std::string program = ProgramFile(exec[0]);
+    if (program.empty() || !std::filesystem::equivalent(program, command[0], error)) return false;
+    return std::equal(exec.begin() + 1, exec.end(), command.begin() + 1);
+  }
+  return false;
+}
+
 std::vector<std::string> WithRelaunchArguments(std::vector<std::string> command) {
   for (const std::string& argument : Session::Current().relaunchArguments()) command.push_back(argument);
   return command;
@@ -60,10 +98,12 @@ std::string XdgServices::ShortcutSaved(const std::string& cp936LinkPath, const S
   std::string name = Cp936ToUtf8(file.substr(0, file.size() - suffix));
 
   std::string launcherFolder;
+  bool inMenu = false;
   if (folder == SpecialFolder(kDesktopFolder)) {
     launcherFolder = DesktopFolder();
   } else if (folder == SpecialFolder(kApplicationData) + FoldCase936(kQuickLaunchUnderAppData)) {
     launcherFolder = DataHome() + "/applications";
+    inMenu = true;
   } else {
     return {};
   }
@@ -75,7 +115,9 @@ std::string XdgServices::ShortcutSaved(const std::string& cp936LinkPath, const S
   entry.command = WithRelaunchArguments(*command);
   entry.workingFolder = ExistingRealFolder(link.workingDirectory);
   entry.icon = kLauncherIcon;
-  std::string path = launcherFolder + "/" + FileNameOf(name) + ".desktop";
+  const std::string fileName = FileNameOf(name) + ".desktop";
+  if (inMenu && SystemMenuEntryStarts(fileName, entry.command)) return {};
+  std::string path = launcherFolder + "/" + fileName;
   return WriteLauncherFile(path, DesktopEntryText(entry)) ? path : std::string();
 }
 

@@ -21,8 +21,9 @@ inline constexpr char kLauncherIcon[] = "applications-games";
 class XdgServices {
  public:
   // A shortcut file was saved on drive C:. Returns the launcher written,
-  // or empty when none was (another folder, a target not on drive Z:, or
-  // the write failed).
+  // or empty when none was (another folder, a target not on drive Z:, a
+  // menu entry of the system's of the same name that starts the same
+  // command already, or the write failed).
   std::string ShortcutSaved(const std::string& cp936LinkPath, const ShellLinkFields& link);
 
   // A Run value was set or deleted: its autostart entry is written or
