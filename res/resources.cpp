@@ -1,6 +1,9 @@
 // The program's resources, the one source they are written in. The
 // portable desktop reads these tables; tools/rcgen writes tessal.rc from
-// them for the Windows resource compiler.
+// them for the Windows resource compiler. The pictures, the icon and the
+// game window's caption (the game title) come from the theme the build is
+// given: its files built in as bytes, its title in the generated
+// theme_title.h.
 #include "platform/api/user_constants.h"
 #include "platform/desktop/resource_model.h"
 #include "res/embedded_files.h"
