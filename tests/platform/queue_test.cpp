@@ -32,8 +32,10 @@ class QueueTest : public PlatformTest {
 };
 
 TEST_F(QueueTest, PostedMessagesComeBeforePaintingAndPaintingBeforeTimers) {
-  SetTimer(hwnd_, 7, 50, nullptr);
-  user().Advance(60);
+  // A period long enough that a loaded machine's real clock (under Wine)
+  // cannot make the timer due a second time before the queue is drained.
+  SetTimer(hwnd_, 7, 500, nullptr);
+  user().Advance(550);
   ShowWindow(hwnd_, SW_HIDE);
   ShowWindow(hwnd_, SW_SHOW);  // needs painting again
   PostMessageA(hwnd_, WM_USER + 5, 1, 2);
