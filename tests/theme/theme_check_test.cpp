@@ -81,6 +81,7 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
     const char* what;
     std::function<void(const ThemeFolder&)> breakIt;
     const char* expected;  // a line of the report
+    int faults = 1;
   } cases[] = {
       {"a picture missing",
        [](const ThemeFolder& t) { fs::remove(t.path() / "bitmaps/caption_pay.bmp"); },
@@ -103,6 +104,12 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
                                                       static_cast<std::uint32_t>(-5), 4));
        },
        "bitmaps/frame_right.bmp: the rows are stored from the top; store them from the bottom"},
+      {"the most negative height",
+       [](const ThemeFolder& t) {
+         t.Write("bitmaps/frame_bottom.bmp",
+                 WithField(t.Read("bitmaps/frame_bottom.bmp"), 22, 0x80000000u, 4));
+       },
+       "bitmaps/frame_bottom.bmp: the picture is 6 × 2147483648 pixels; it must be 6 × 5", 2},
       {"cut short",
        [](const ThemeFolder& t) {
          t.Write("bitmaps/caption_tray.bmp", t.Read("bitmaps/caption_tray.bmp").substr(0, 200));
@@ -173,7 +180,9 @@ TEST(ThemeCheckTest, EachFaultIsNamedWithItsFileAndFailsTheCheck) {
     theme::CommandResult result = theme.Check();
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.out.find(std::string(c.expected) + "\n"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("theme " + theme.path().string() + ": 1 fault\n"), std::string::npos)
+    const std::string count =
+        c.faults == 1 ? ": 1 fault\n" : ": " + std::to_string(c.faults) + " faults\n";
+    EXPECT_NE(result.out.find("theme " + theme.path().string() + count), std::string::npos)
         << result.out;
   }
 }

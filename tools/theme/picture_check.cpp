@@ -19,7 +19,7 @@ using artgen::Canvas;
 
 bool IsKey(const Canvas& picture, int x, int y) { return picture.At(x, y) == artgen::kKeyColor; }
 
-std::string Size(int width, int height) {
+std::string Size(std::int64_t width, std::int64_t height) {
   return std::to_string(width) + " × " + std::to_string(height);
 }
 
@@ -50,7 +50,7 @@ std::optional<Canvas> ReadPicture(const PictureFile& expected, std::string_view 
     findings.Fault(file, "the rows are stored from the top; store them from the bottom");
     fine = false;
   }
-  const int rows = height < 0 ? -height : height;
+  const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
   if (width != expected.width || rows != expected.height) {
     findings.Fault(file, "the picture is " + Size(width, rows) + " pixels; it must be " +
                              Size(expected.width, expected.height));
