@@ -49,23 +49,11 @@ function(tessal_check_theme dir title_var)
   if(failed)
     message(FATAL_ERROR "The theme ${dir} cannot be built (tessal-theme check):\n${report}")
   endif()
-  execute_process(COMMAND ${TESSAL_THEME_PROGRAM} files OUTPUT_VARIABLE files
-                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  string(REPLACE "\n" ";" files "${files}")
-  list(TRANSFORM files PREPEND ${dir}/)
+  list(TRANSFORM TESSAL_THEME_FILES PREPEND ${dir}/ OUTPUT_VARIABLE files)
   set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${files})
   execute_process(COMMAND ${TESSAL_THEME_PROGRAM} title ${dir} OUTPUT_VARIABLE title
                   OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
   set(${title_var} "${title}" PARENT_SCOPE)
-endfunction()
-
-# The artwork files of a theme, relative to its folder.
-function(tessal_theme_artwork out_var)
-  execute_process(COMMAND ${TESSAL_THEME_PROGRAM} files OUTPUT_VARIABLE files
-                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  string(REPLACE "\n" ";" files "${files}")
-  list(FILTER files INCLUDE REGEX "\\.(bmp|ico)$")
-  set(${out_var} ${files} PARENT_SCOPE)
 endfunction()
 
 # A string literal for C++ or for the resource compiler (which doubles quotes).
@@ -83,9 +71,14 @@ endfunction()
 set(TESSAL_RESOURCE_SCRIPT ${CMAKE_BINARY_DIR}/res/tessal.rc)
 
 tessal_build_theme_tool()
+# The files of every theme, relative to its folder, and the artwork among them.
+execute_process(COMMAND ${TESSAL_THEME_PROGRAM} files OUTPUT_VARIABLE TESSAL_THEME_FILES
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\n" ";" TESSAL_THEME_FILES "${TESSAL_THEME_FILES}")
+set(TESSAL_THEME_ARTWORK ${TESSAL_THEME_FILES})
+list(FILTER TESSAL_THEME_ARTWORK INCLUDE REGEX "\\.(bmp|ico)$")
 tessal_check_theme(${TESSAL_THEME_DIR} TESSAL_GAME_TITLE)
 tessal_check_theme(${TESSAL_DEFAULT_THEME_DIR} TESSAL_DEFAULT_GAME_TITLE)
-tessal_theme_artwork(TESSAL_THEME_ARTWORK)
 if(NOT TESSAL_THEME_DIR STREQUAL TESSAL_DEFAULT_THEME_DIR)
   message(STATUS "Theme: ${TESSAL_THEME_DIR} (\"${TESSAL_GAME_TITLE}\")")
 endif()

@@ -1,7 +1,5 @@
 #include "res/theme_files.h"
 
-#include <cstring>
-
 #include "res/resource_ids.h"
 
 namespace theme {
@@ -108,9 +106,9 @@ constexpr PictureFile kPictures[] = {
 
 std::span<const PictureFile> Pictures() { return kPictures; }
 
-const PictureFile* FindPicture(const char* path) {
+const PictureFile* FindPicture(int id) {
   for (const PictureFile& picture : kPictures) {
-    if (std::strcmp(picture.path, path) == 0) return &picture;
+    if (picture.id == id) return &picture;
   }
   return nullptr;
 }

@@ -26,7 +26,8 @@ struct PictureFile {
 
 // Every picture, in the order of the resource tables.
 std::span<const PictureFile> Pictures();
-const PictureFile* FindPicture(const char* path);
+// The picture that becomes this resource id; null when none does.
+const PictureFile* FindPicture(int id);
 
 // The program icon and the title, by their paths in the theme folder.
 inline constexpr const char* kIconPath = "icons/tessal.ico";

@@ -104,11 +104,8 @@ int DrawLauncher(Canvas& sheet, const std::map<int, Canvas>& pictures, const Typ
     const Canvas& picture = pictures.at(b.normal);
     const int x = left + b.rect.left, y = top + b.rect.top;
     Frame(sheet, x, y, x + picture.Width(), y + picture.Height(), kOutline);
-    const theme::PictureFile* file = nullptr;
-    for (const theme::PictureFile& f : theme::Pictures()) {
-      if (f.id == b.normal) file = &f;
-    }
-    const std::string name = ShortName(file->path) + " " + std::to_string(picture.Width()) + "x" +
+    const std::string name = ShortName(theme::FindPicture(b.normal)->path) + " " +
+                             std::to_string(picture.Width()) + "x" +
                              std::to_string(picture.Height()) + " at " +
                              std::to_string(b.rect.left) + "," + std::to_string(b.rect.top);
     // Tags below the pictures, in rows, so that neighbours do not cover each other.
@@ -181,13 +178,10 @@ void DrawGameWindowTop(Canvas& sheet, const std::map<int, Canvas>& pictures, con
     if (r.right <= r.left) continue;
     const int picture = normals[id - 1];
     PlaceOver(sheet, pictures.at(picture), left + r.left, top + r.top, false);
-    const theme::PictureFile* file = nullptr;
-    for (const theme::PictureFile& f : theme::Pictures()) {
-      if (f.id == picture) file = &f;
-    }
     const int tagTop = top + kCaption + 8 + (row++ % 4) * 20;
     for (int y = top + r.bottom; y < tagTop; ++y) sheet.At(left + r.left + 2, y) = kOutline;
-    Tag(sheet, type, ShortName(file->path), left + r.left - 70, tagTop, kOutline);
+    Tag(sheet, type, ShortName(theme::FindPicture(picture)->path), left + r.left - 70, tagTop,
+        kOutline);
   }
   // The program icon and the title with the server name, left in the bar.
   const RECT& icon = layout.icon;

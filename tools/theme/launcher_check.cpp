@@ -14,28 +14,19 @@ namespace {
 
 using artgen::Canvas;
 
-bool IsKey(const Canvas& picture, int x, int y) { return picture.At(x, y) == artgen::kKeyColor; }
-
-const PictureFile* FileOf(int id) {
-  for (const PictureFile& picture : theme::Pictures()) {
-    if (picture.id == id) return &picture;
-  }
-  return nullptr;
-}
-
 // The panel under the login page and this margin around it stay solid, so
 // that no hole opens beside the page while it loads or when it is smaller.
 constexpr int kPanelMargin = 3;
 
 void CheckPanel(const ReadPictures& pictures, Findings& findings) {
-  const PictureFile* file = FileOf(IDB_LAUNCHER_BACKGROUND);
+  const PictureFile* file = FindPicture(IDB_LAUNCHER_BACKGROUND);
   auto background = pictures.find(file->path);
   if (background == pictures.end()) return;
   const RECT& page = launcher_layout::BrowserRect;
   PixelCount holes;
   for (int y = page.top - kPanelMargin; y < page.bottom + kPanelMargin; ++y) {
     for (int x = page.left - kPanelMargin; x < page.right + kPanelMargin; ++x) {
-      if (IsKey(background->second, x, y)) holes.Add(x, y);
+      if (IsKeyPixel(background->second, x, y)) holes.Add(x, y);
     }
   }
   if (holes.count) {
@@ -56,8 +47,8 @@ void CheckOverlaps(const ReadPictures& pictures, Findings& findings) {
   const auto& buttons = launcher_layout::Buttons;
   for (std::size_t i = 0; i < std::size(buttons); ++i) {
     for (std::size_t j = i + 1; j < std::size(buttons); ++j) {
-      const PictureFile* first = FileOf(buttons[i].normal);
-      const PictureFile* second = FileOf(buttons[j].normal);
+      const PictureFile* first = FindPicture(buttons[i].normal);
+      const PictureFile* second = FindPicture(buttons[j].normal);
       auto a = pictures.find(first->path), b = pictures.find(second->path);
       if (a == pictures.end() || b == pictures.end()) continue;
       const LONG ax = buttons[i].rect.left, ay = buttons[i].rect.top;
@@ -67,7 +58,7 @@ void CheckOverlaps(const ReadPictures& pictures, Findings& findings) {
            y < std::min(ay + a->second.Height(), by + b->second.Height()); ++y) {
         for (LONG x = std::max(ax, bx);
              x < std::min(ax + a->second.Width(), bx + b->second.Width()); ++x) {
-          if (!IsKey(a->second, x - ax, y - ay) && !IsKey(b->second, x - bx, y - by)) {
+          if (!IsKeyPixel(a->second, x - ax, y - ay) && !IsKeyPixel(b->second, x - bx, y - by)) {
             both.Add(x, y);
           }
         }

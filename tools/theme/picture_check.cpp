@@ -17,8 +17,6 @@ namespace {
 
 using artgen::Canvas;
 
-bool IsKey(const Canvas& picture, int x, int y) { return picture.At(x, y) == artgen::kKeyColor; }
-
 std::string Size(std::int64_t width, std::int64_t height) {
   return std::to_string(width) + " × " + std::to_string(height);
 }
@@ -68,7 +66,7 @@ std::optional<Canvas> ReadPicture(const PictureFile& expected, std::string_view 
 std::vector<bool> KeyMask(const Canvas& picture) {
   std::vector<bool> mask;
   for (int y = 0; y < picture.Height(); ++y) {
-    for (int x = 0; x < picture.Width(); ++x) mask.push_back(IsKey(picture, x, y));
+    for (int x = 0; x < picture.Width(); ++x) mask.push_back(IsKeyPixel(picture, x, y));
   }
   return mask;
 }
@@ -85,7 +83,7 @@ void NoteShapeFlaws(const PictureFile& expected, const Canvas& picture, Findings
   while (!todo.empty()) {
     auto [x, y] = todo.back();
     todo.pop_back();
-    if (!picture.Contains(x, y) || !IsKey(picture, x, y)) continue;
+    if (!picture.Contains(x, y) || !IsKeyPixel(picture, x, y)) continue;
     if (reached[static_cast<std::size_t>(y) * w + x]) continue;
     reached[static_cast<std::size_t>(y) * w + x] = true;
     todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
@@ -93,13 +91,14 @@ void NoteShapeFlaws(const PictureFile& expected, const Canvas& picture, Findings
   PixelCount inner, blurred;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      if (IsKey(picture, x, y)) {
+      if (IsKeyPixel(picture, x, y)) {
         if (!reached[static_cast<std::size_t>(y) * w + x]) inner.Add(x, y);
         continue;
       }
       bool bordersKey = false;
       for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-        if (picture.Contains(x + dx, y + dy) && IsKey(picture, x + dx, y + dy)) bordersKey = true;
+        if (picture.Contains(x + dx, y + dy) && IsKeyPixel(picture, x + dx, y + dy))
+          bordersKey = true;
       }
       const artgen::Rgb& p = picture.At(x, y);
       const int distance = std::max({std::abs(p.r - 92), std::abs(p.g - 92), std::abs(p.b - 92)});
@@ -133,7 +132,7 @@ ReadPictures CheckPictures(const std::filesystem::path& folder, Findings& findin
       PixelCount keys;
       for (int y = 0; y < picture->Height(); ++y) {
         for (int x = 0; x < picture->Width(); ++x) {
-          if (IsKey(*picture, x, y)) keys.Add(x, y);
+          if (IsKeyPixel(*picture, x, y)) keys.Add(x, y);
         }
       }
       if (keys.count) {

@@ -13,6 +13,10 @@
 namespace theme {
 
 // The pictures that could be read, by path, for the checks of the layout.
+inline bool IsKeyPixel(const artgen::Canvas& picture, int x, int y) {
+  return picture.At(x, y) == artgen::kKeyColor;
+}
+
 using ReadPictures = std::map<std::string, artgen::Canvas>;
 
 ReadPictures CheckPictures(const std::filesystem::path& folder, Findings& findings);
